@@ -11,16 +11,15 @@ namespace quorvane {
 
 class CFile;
 
-inline constexpr std::size_t kCryptFirstBytes = 16;   // what is read before the whole header
-inline constexpr std::size_t kCryptFixedPart = 17;    // magic, method, sizes, name offset
+inline constexpr std::size_t kCryptFirstBytes = 16;  // what is read before the whole header
+inline constexpr std::size_t kCryptFixedPart = 17;   // magic, method, sizes, name offset
 inline constexpr std::size_t kMaxCryptHeaderSize = 0xFFFF;
 
 // Builds the complete header: "AX1", method byte, 8 hex digits of the size, 4 hex digits of the
 // header size, name offset byte, signature, name. nullopt when the header would pass 65535
 // bytes (the name is too long for the format).
 std::optional<std::string> BuildCryptHeader(std::string_view originalName,
-                                            std::uint32_t originalSize,
-                                            std::string_view signature,
+                                            std::uint32_t originalSize, std::string_view signature,
                                             std::string_view methodName);
 
 // Lenient hexadecimal parsing of a header field: leading white space, an optional sign, an
@@ -41,13 +40,13 @@ class CryptHeader {
   // A header from bytes in memory, its first 16 bytes taken from them.
   static CryptHeader FromBytes(std::string bytes);
 
-  int Method() const;                 // offset 3, signed 8-bit
-  std::uint32_t OriginalSize() const; // offsets 4..11, unsigned hex
-  std::int32_t HeaderSize() const;    // offsets 12..15, signed hex
-  int NameOffset() const;             // offset 16, signed 8-bit
-  std::string OriginalName() const;   // from the name offset to the end of the header
+  int Method() const;                  // offset 3, signed 8-bit
+  std::uint32_t OriginalSize() const;  // offsets 4..11, unsigned hex
+  std::int32_t HeaderSize() const;     // offsets 12..15, signed hex
+  int NameOffset() const;              // offset 16, signed 8-bit
+  std::string OriginalName() const;    // from the name offset to the end of the header
   std::string SignatureSlice(std::size_t count) const;  // from offset 17
-  char VersionDigit() const;          // offset 2
+  char VersionDigit() const;                            // offset 2
 
   const std::array<unsigned char, kCryptFirstBytes>& FirstBytes() const noexcept {
     return m_firstBytes;

@@ -39,8 +39,8 @@ class Desktop {
 
   // A message box with the OK button only.
   virtual void Message(const std::string& text, MessageIcon icon) = 0;
-  // The Trashed warning with OK and Cancel; true for OK.
-  virtual bool ConfirmTrashed() = 0;
+  // The Trashed warning: the text with the exclamation icon, OK (default) and Cancel; true for OK.
+  virtual bool ConfirmTrashed(const std::string& warning) = 0;
 
   // The encryption names dialog; a non-empty lockedSource is preset and cannot be changed.
   virtual std::optional<FileNames> AskEncryptNames(const std::string& lockedSource) = 0;
