@@ -1,0 +1,121 @@
+#include "cli/CliMain.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <variant>
+
+#include "cli/CommandLine.h"
+#include "cli/ConsoleDesktop.h"
+#include "cli/ConsoleText.h"
+#include "cli/CryptNames.h"
+#include "cli/Interrupt.h"
+#include "cli/Listings.h"
+#include "ops/Commands.h"
+#include "settings/OptionsProfile.h"
+
+namespace quorvane {
+
+namespace {
+
+int ExitStatusOf(Outcome outcome) {
+  return outcome == Outcome::Completed ? kExitCompleted : kExitNotCompleted;
+}
+
+// The options of this run: the profile's, with the flags laid over them. Never written back.
+AppOptions RunOptions(const CliRequest& request) {
+  AppOptions options = OptionsProfile(DefaultProfilePath()).Load();
+  if (request.command == CliRequest::Command::Encrypt) {
+    if (request.method) options.EncryptionMethod = *request.method;
+    if (request.wipe) options.WipeandDeleteOriginalFile = *request.wipe;
+    if (request.hidden) options.MarkCryptAsHiddenFile = *request.hidden;
+    if (request.forceCrp) options.ForceCryptToHaveCRPExtention = *request.forceCrp;
+    if (request.quiet) options.AlwaysShowStats = 0;
+  } else if (request.command == CliRequest::Command::Decrypt) {
+    // Without -o the target is the name the crypt records; with it, the name given.
+    options.AllowNewDecryptionName = request.output ? 1 : 0;
+    if (request.deleteCrypt) options.DeleteCryptAfterDecryption = *request.deleteCrypt;
+  }
+  return options;
+}
+
+// Runs the command once per file, each as its own operation, as a drop of that file would.
+// A failure does not stop the others; Ctrl-C does. The status is that of the worst.
+int RunFiles(Command command, const CliRequest& request, ConsoleDesktop& desktop) {
+  const AppOptions options = RunOptions(request);
+  const bool several = request.files.size() > 1;
+  int status = kExitCompleted;
+  for (std::size_t i = 0; i < request.files.size(); ++i) {
+    if (Interrupted()) {
+      WriteErrorLine("quorvane-cli: interrupted; " + std::to_string(request.files.size() - i) +
+                     " file(s) not handled");
+      return kExitNotCompleted;
+    }
+    const std::string name = AbsoluteName(request.files[i]);
+    AppState state;
+    state.options = options;
+    state.profile = nullptr;
+    desktop.SetCurrentFile(name, several);
+    if (command != OnFileStatistics) state.m_strPendingFile = name;
+    const int fileStatus = ExitStatusOf(RunCommand(command, state, desktop));
+    if (fileStatus > status) status = fileStatus;
+  }
+  return status;
+}
+
+int RunRequest(const CliRequest& request) {
+  if (request.command == CliRequest::Command::Options) {
+    const AppOptions options = OptionsProfile(DefaultProfilePath()).Load();
+    WriteOutput(request.json ? OptionsJson(options) : OptionsText(options));
+    return kExitCompleted;
+  }
+
+  ConsoleSettings settings;
+  settings.quiet = request.quiet;
+  settings.assumeYes = request.yes;
+  settings.collectStatistics = request.command == CliRequest::Command::Stats && request.json;
+  settings.password = request.password;
+  if (request.output) {
+    const std::string target = AbsoluteName(*request.output);
+    if (request.command == CliRequest::Command::Encrypt) settings.encryptTarget = target;
+    if (request.command == CliRequest::Command::Decrypt) settings.decryptTarget = target;
+  }
+  ConsoleDesktop desktop(std::move(settings));
+
+  switch (request.command) {
+    case CliRequest::Command::Encrypt:
+      return RunFiles(OnFileEncrypt, request, desktop);
+    case CliRequest::Command::Decrypt:
+      return RunFiles(OnFileDecrypt, request, desktop);
+    case CliRequest::Command::Stats: {
+      const int status = RunFiles(OnFileStatistics, request, desktop);
+      if (request.json) {
+        WriteOutput(StatisticsListJson(desktop.CollectedStatistics(), request.files.size() > 1));
+      }
+      return status;
+    }
+    case CliRequest::Command::Options:
+      break;
+  }
+  return kExitCompleted;
+}
+
+}  // namespace
+
+int RunCli(int argc, char** argv) {
+  // Before anything else, so that Ctrl-C is a Cancel from the first moment on.
+  InstallInterruptHandlers();
+  std::variant<CliRequest, int> parsed = ParseCommandLine(argc, argv);
+  if (const int* status = std::get_if<int>(&parsed)) return *status;
+  try {
+    const int status = RunRequest(std::get<CliRequest>(parsed));
+    std::fflush(stdout);
+    return status;
+  } catch (const std::exception& error) {
+    // RunCommand reports file errors itself; this is anything else that ended the run.
+    WriteErrorLine(std::string("quorvane-cli: ") + error.what());
+    return kExitNotCompleted;
+  }
+}
+
+}  // namespace quorvane
