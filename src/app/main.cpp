@@ -1,0 +1,46 @@
+#include <QApplication>
+#include <QFile>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/CQuorvaneApp.h"
+
+namespace {
+
+// Qt picks the platform from QT_QPA_PLATFORM; without it a window needs an X or Wayland
+// display.
+bool HasDisplay() {
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!HasDisplay()) {
+    std::fprintf(stderr,
+                 "quorvane: no display found; use quorvane-cli to encrypt and decrypt files "
+                 "from a terminal.\n");
+    return 1;
+  }
+
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("quorvane"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
+  QApplication::setApplicationVersion(QStringLiteral("1.0"));
+  QApplication::setDesktopFileName(QStringLiteral("quorvane"));
+
+  // QApplication has taken its own options out of argv; the rest are ours, as bytes.
+  std::vector<std::string> parameters(argv + 1, argv + argc);
+
+  quorvane::CQuorvaneApp::Setup setup;
+  setup.programPath = QFile::encodeName(QApplication::applicationFilePath()).toStdString();
+  quorvane::CQuorvaneApp app(std::move(setup));
+  if (!app.InitInstance(parameters)) return app.ExitStatus();
+  return QApplication::exec();
+}
