@@ -112,8 +112,10 @@ TEST(OptionsProfile, AMalformedFlagReadsAsItsDefault) {
 
 TEST(OptionsProfile, SaveWritesAllEightKeysAndKeepsTheRest) {
   TempDir dir;
-  const std::string ini = dir / "cfg/quorvane/quorvane.ini";  // folders made on save
+  // The folders are made on save; the path's bytes are the file system's.
+  const std::string ini = dir / "caf\xc3\xa9 \xe2\x82\xac/quorvane/quorvane.ini";
   OptionsProfile(ini).Save(AppOptions{});
+  ASSERT_TRUE(FileExists(ini));
   const std::string written = ReadFileBytes(ini);
   for (const char* line : {"[Options]\n", "AllowNewDecryptionName=0\n", "AlwaysAskOptions=0\n",
                            "AlwaysShowStats=1\n", "DeleteCryptAfterDecryption=1\n",
