@@ -48,8 +48,9 @@ void CProgressDlg::Begin(const std::string& caption, const std::string& sourcePa
   m_method->setText(DisplayText(methodLine));
   m_bar->setRange(0, 100);
   m_bar->setValue(0);
-  PlaceMeter(this, m_mainWindow);
+  // Placed once shown, when the size of its frame is known.
   show();
+  PlaceMeter(this, m_mainWindow);
 }
 
 void CProgressDlg::SetPercent(int percent) {

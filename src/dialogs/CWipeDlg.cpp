@@ -24,8 +24,8 @@ CWipeDlg::CWipeDlg(QWidget* mainWindow)
 void CWipeDlg::Begin() {
   m_bar->setRange(0, 100);
   m_bar->setValue(0);
-  PlaceMeter(this, m_mainWindow);
   show();
+  PlaceMeter(this, m_mainWindow);
   SetPassLabel("Pass 1");
 }
 
