@@ -12,11 +12,20 @@ constexpr const char* kExitStatusText =
     "cancelled (Ctrl-C cancels the running operation and removes its partial output), 2 for a\n"
     "usage error. Several files run one after the other; the status is that of the worst.\n"
     "Passwords are asked on the terminal with the echo off, or read from the first line of a\n"
-    "file or descriptor; never from the command line or the environment.";
+    "file or descriptor; never from the command line or the environment.\n";
 
 #ifndef QUORVANE_VERSION
 #define QUORVANE_VERSION "1.0.0"
 #endif
+
+// Help without CLI11's type and exclusion notes: each option shows only its value's name.
+class HelpFormatter : public CLI::Formatter {
+ public:
+  std::string make_option_opts(const CLI::Option* option) const override {
+    if (!option->nonpositional() || option->get_type_size() == 0) return {};
+    return " " + option->get_type_name();
+  }
+};
 
 struct Switches {
   bool on = false;
@@ -48,12 +57,12 @@ void AddPasswordFlags(CLI::App& command, PasswordFlags& flags) {
                          .add_option("--password-file", flags.file,
                                      "Read the password from the first line of FILE")
                          ->type_name("FILE")
-                         ->check(CLI::ExistingFile);
+                         ->check(CLI::Validator(CLI::ExistingFile).description(""));
   flags.descriptorOption = command
                                .add_option("--password-fd", flags.descriptor,
                                            "Read the password from the first line of descriptor N")
                                ->type_name("N")
-                               ->check(CLI::NonNegativeNumber);
+                               ->check(CLI::Validator(CLI::NonNegativeNumber).description(""));
   flags.fileOption->excludes(flags.descriptorOption);
 }
 
@@ -83,6 +92,7 @@ std::optional<std::string> CanonicalMethodName(const std::string& name) {
 
 std::variant<CliRequest, int> ParseCommandLine(int argc, char** argv) {
   CLI::App app{"Turns files into password-guarded crypts (.crp) and back.", "quorvane-cli"};
+  app.formatter(std::make_shared<HelpFormatter>());
   app.set_version_flag("--version", "quorvane-cli " QUORVANE_VERSION);
   app.require_subcommand(1);
   app.footer(kExitStatusText);
@@ -110,7 +120,7 @@ std::variant<CliRequest, int> ParseCommandLine(int argc, char** argv) {
                                                   : "unknown method '" + value +
                                                         "': use Quick, Secure, Maximum or Trashed";
               },
-              "METHOD"));
+              ""));
   Switches wipe, hidden, crp;
   AddSwitch(*encrypt, wipe, "wipe", "Wipe and delete the original after encryption",
             "Keep the original");

@@ -24,6 +24,11 @@ void ReadSecretLine(int descriptor, SecretLine& line) {
   line.bytesRead = 0;
   line.error = 0;
   for (;;) {
+    if (Interrupted()) {  // Ctrl-C before the read began would otherwise not end it
+      line.status = SecretLine::Status::Interrupted;
+      ClearSecret(line.text);
+      return;
+    }
     char c = 0;
     const ssize_t count = read(descriptor, &c, 1);
     if (count == 1) {
@@ -37,14 +42,7 @@ void ReadSecretLine(int descriptor, SecretLine& line) {
       continue;
     }
     if (count == 0) break;
-    if (errno == EINTR) {
-      if (Interrupted()) {
-        line.status = SecretLine::Status::Interrupted;
-        ClearSecret(line.text);
-        return;
-      }
-      continue;
-    }
+    if (errno == EINTR) continue;  // the loop's first test looks at the flag
     line.status = SecretLine::Status::Error;
     line.error = errno;
     ClearSecret(line.text);
