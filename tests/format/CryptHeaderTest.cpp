@@ -167,7 +167,7 @@ TEST(CryptHeader, ClampsNameAndSignatureToTheBytesRead) {
   EXPECT_EQ(CryptHeader::FromBytes(fixed + "\x12"
                                            "abcd")
                 .SignatureSlice(10),
-            "bcd");
+            "abcd");
   // Cut short before the name offset: no name, no signature, fixed fields still readable.
   const CryptHeader shortHeader = CryptHeader::FromBytes(
       "AX1\x02"
