@@ -21,7 +21,7 @@ class EchoOff {
     termios quiet = m_saved;
     quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHOE | ECHOK);
     quiet.c_lflag |= ECHONL;  // the Enter key still moves to the next line
-    m_active = tcsetattr(m_fd, TCSAFLUSH, &quiet) == 0;
+    m_active = tcsetattr(m_fd, TCSADRAIN, &quiet) == 0;
   }
   ~EchoOff() {
     if (!m_active) return;
@@ -73,10 +73,11 @@ std::optional<std::string> Terminal::Read() {
 }
 
 std::optional<std::string> Terminal::ReadSecret(std::string_view prompt) {
-  Write(prompt);
   std::optional<std::string> answer;
   {
+    // The echo goes off before the prompt shows, so nothing typed after it is echoed or lost.
     EchoOff echoOff(m_fd);
+    Write(prompt);
     answer = Read();
   }
   if (!answer) Write("\n");  // Ctrl-C or Ctrl-D leave the cursor after the prompt
