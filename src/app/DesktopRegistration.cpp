@@ -97,10 +97,17 @@ std::string EscapeValue(const std::string& value) {
 bool RunTool(const char* tool, const QStringList& arguments, bool wait) {
   const QString program = QStandardPaths::findExecutable(tool);
   if (program.isEmpty()) return true;  // nothing to update without the tool
-  if (!wait) return QProcess::startDetached(program, arguments);
   QProcess process;
+  process.setProgram(program);
+  process.setArguments(arguments);
+  if (!wait) {
+    // Quiet: the tools' remarks would land on the user's terminal.
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached();
+  }
   process.setProcessChannelMode(QProcess::MergedChannels);
-  process.start(program, arguments);
+  process.start();
   if (!process.waitForFinished(60000)) {
     process.kill();
     process.waitForFinished();

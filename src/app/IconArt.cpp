@@ -36,13 +36,14 @@ class ArtIconEngine : public QIconEngine {
     return scaledPixmap(size, mode, state, 1.0);
   }
 
+  // size is in device pixels; the drawing is laid out in device-independent ones.
   QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                        qreal scale) override {
-    QPixmap pixmap(size * scale);
+    QPixmap pixmap(size);
     pixmap.setDevicePixelRatio(scale);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    paint(&painter, QRect(QPoint(0, 0), (QSizeF(size) / scale).toSize()), mode, state);
     return pixmap;
   }
 
