@@ -1,6 +1,7 @@
 #include "services/CryptStatistics.h"
 
 #include "format/CryptHeader.h"
+#include "format/Windows1252.h"
 #include "platform/CFile.h"
 
 namespace quorvane {
@@ -58,7 +59,8 @@ CryptStatistics ReadCryptStatistics(const std::string& cryptName) {
   StatisticsTexts& texts = stats.texts;
   texts.cryptName = cryptName;
   texts.cryptSize = std::to_string(stats.cryptSize);
-  texts.originalName = stats.originalNameBytes;
+  // Names made on Windows are in its code page: shown converted, never as broken characters.
+  texts.originalName = DisplayName(stats.originalNameBytes);
   texts.originalSize = std::to_string(stats.originalSize);
   texts.method = MethodLabel(header.Method());
   texts.headerSize = std::to_string(stats.headerSize);
