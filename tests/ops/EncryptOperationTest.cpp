@@ -195,7 +195,7 @@ TEST(EncryptRefusals, EndWithTheirMessageLeavingTheOriginalAndNoCrypt) {
         desktop.AnswerEncryptNames(std::nullopt);
       } else {
         desktop.AnswerEncryptNames(FileNames{dir / c.originalName, crypt});
-        desktop.AnswerEncryptPassword(c.password);
+        if (!crypt.empty()) desktop.AnswerEncryptPassword(c.password);
       }
       if (c.confirmTrashed) desktop.AnswerConfirm(*c.confirmTrashed);
       if (c.cancelMeterAt) desktop.CancelMeterAtPercent(*c.cancelMeterAt);
@@ -264,6 +264,8 @@ TEST_F(EncryptOperation, OriginalOf4GiBIsRefusedBeforeACryptIsMade) {
   std::filesystem::resize_file(original, fourGiB);  // sparse: no disk space used
   desktop.AnswerEncryptNames(FileNames{original, Path("huge.crp")});
   desktop.AnswerEncryptPassword("pw");
+  // Should the refusal go, the copy fails fast instead of writing 4 GiB.
+  CFile::SetWriteFaultForTesting(1 << 20);
 
   EXPECT_EQ(RunCommand(OnFileEncrypt, app, desktop), Outcome::Refused);
 
