@@ -69,6 +69,11 @@ ModalScript& ModalScript::Dialog(const QString& title, Act act) {
   return *this;
 }
 
+ModalScript& ModalScript::Window(std::function<bool(QWidget*)> match, Act act, std::string what) {
+  m_steps.push_back({std::move(match), std::move(act), std::move(what)});
+  return *this;
+}
+
 ModalScript& ModalScript::Message(QMessageBox::StandardButton button) {
   return MessageThen([button](QMessageBox* box) {
     QAbstractButton* target = box->button(button);
@@ -141,6 +146,22 @@ void ModalScript::Poll() {
   }
   if (m_sinceLastAct.elapsed() > kPatienceMilliseconds)
     GiveUp(active, "expected " + m_steps.front().what);
+}
+
+ShownWindows::ShownWindows() {
+  qApp->installEventFilter(this);
+}
+
+ShownWindows::~ShownWindows() {
+  qApp->removeEventFilter(this);
+}
+
+bool ShownWindows::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && watched->isWidgetType()) {
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget->isWindow()) m_titles.push_back(Utf8(widget->windowTitle()));
+  }
+  return false;
 }
 
 void TypeInto(QWidget* parent, const char* editName, const QString& text) {

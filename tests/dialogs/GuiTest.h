@@ -40,6 +40,9 @@ class ModalScript {
 
   // The next modal window is a dialog with this title.
   ModalScript& Dialog(const QString& title, Act act);
+  // The next modal window is any window that match accepts (for windows of Qt's own, such as
+  // the file dialog and its questions).
+  ModalScript& Window(std::function<bool(QWidget*)> match, Act act, std::string what);
   // The next modal window is a message box: records "<icon>: <text>", checks the caption, and
   // presses the button.
   ModalScript& Message(QMessageBox::StandardButton button = QMessageBox::Ok);
@@ -66,6 +69,20 @@ class ModalScript {
   QTimer m_timer;
   QElapsedTimer m_sinceLastAct;
   bool m_pending = false;
+};
+
+// Records the title of every window shown while it lives, in order.
+class ShownWindows : public QObject {
+ public:
+  ShownWindows();
+  ~ShownWindows() override;
+  const std::vector<std::string>& Titles() const { return m_titles; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::vector<std::string> m_titles;
 };
 
 // Finds a control by object name; fails the test when there is none.
