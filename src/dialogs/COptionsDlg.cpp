@@ -19,6 +19,7 @@ QCheckBox* AddCheckBox(QWidget* dialog, const DialogUnits& units, const char* ob
                        const char* text, int x, int y, int width, int height) {
   auto* box = new QCheckBox(QString::fromLatin1(text), dialog);
   Place(box, units, objectName, x, y, width, height);
+  FitWidthToText(box, units);
   return box;
 }
 

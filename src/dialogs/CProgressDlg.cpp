@@ -30,7 +30,7 @@ CProgressDlg::CProgressDlg(QWidget* mainWindow)
   m_bar->setTextVisible(false);
   m_method =
       AddLabel(this, units, "static1020", QStringLiteral("Using *Crypt* Method"), 10, 55, 235, 8);
-  m_method->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  m_method->setAlignment(Qt::AlignCenter);
   m_method->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   for (QLabel* label : {m_caption, m_source, m_target, m_method})
     label->setMaximumSize(label->size());  // long paths are clipped, never widen the meter

@@ -64,7 +64,9 @@ QPushButton* AddButton(QWidget* dialog, const DialogUnits& units, const char* ob
   return button;
 }
 
-QLabel* AddLabel(QWidget* dialog, const DialogUnits& units, const char* objectName,
+namespace {
+
+QLabel* NewLabel(QWidget* dialog, const DialogUnits& units, const char* objectName,
                  const QString& text, int x, int y, int width, int height) {
   auto* label = new QLabel(text, dialog);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -73,9 +75,32 @@ QLabel* AddLabel(QWidget* dialog, const DialogUnits& units, const char* objectNa
   return label;
 }
 
+}  // namespace
+
+QLabel* AddLabel(QWidget* dialog, const DialogUnits& units, const char* objectName,
+                 const QString& text, int x, int y, int width, int height) {
+  QLabel* label = NewLabel(dialog, units, objectName, text, x, y, width, height);
+  FitWidthToText(label, units);
+  return label;
+}
+
+QLabel* AddWrappedLabel(QWidget* dialog, const DialogUnits& units, const char* objectName,
+                        const QString& text, int x, int y, int width, int height) {
+  QLabel* label = NewLabel(dialog, units, objectName, text, x, y, width, height);
+  label->setWordWrap(true);
+  return label;
+}
+
+void FitWidthToText(QWidget* control, const DialogUnits& units) {
+  const QWidget* dialog = control->parentWidget();
+  const int room = dialog ? dialog->width() - units.X(5) - control->x() : control->width();
+  const int wanted = qMin(control->sizeHint().width(), room);
+  if (wanted > control->width()) control->resize(wanted, control->height());
+}
+
 QLabel* AddSunkenLabel(QWidget* dialog, const DialogUnits& units, const char* objectName, int x,
                        int y, int width, int height) {
-  QLabel* label = AddLabel(dialog, units, objectName, QString(), x, y, width, height);
+  QLabel* label = NewLabel(dialog, units, objectName, QString(), x, y, width, height);
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   label->setLineWidth(1);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -45,13 +45,22 @@ void Place(QWidget* control, const DialogUnits& units, const char* objectName, i
 // Controls as the templates use them, placed and named.
 QPushButton* AddButton(QWidget* dialog, const DialogUnits& units, const char* objectName,
                        const QString& text, int x, int y, int width, int height);
+// A fixed label. Where the desktop's font sets its text wider than the template allowed, the
+// label grows to the right (up to the dialog's edge) rather than cut its text.
 QLabel* AddLabel(QWidget* dialog, const DialogUnits& units, const char* objectName,
                  const QString& text, int x, int y, int width, int height);
+// A label whose text wraps inside its place.
+QLabel* AddWrappedLabel(QWidget* dialog, const DialogUnits& units, const char* objectName,
+                        const QString& text, int x, int y, int width, int height);
 // A sunken static text that clips what does not fit.
 QLabel* AddSunkenLabel(QWidget* dialog, const DialogUnits& units, const char* objectName, int x,
                        int y, int width, int height);
 QLineEdit* AddEdit(QWidget* dialog, const DialogUnits& units, const char* objectName, int x, int y,
                    int width, int height);
+
+// Widens a control to the width its text needs, never past the dialog's right edge less
+// the 5-unit margin of the templates, and never narrower than its template width.
+void FitWidthToText(QWidget* control, const DialogUnits& units);
 
 // Makes the Tab key visit the controls in the order given (the template order).
 void SetTabOrder(std::initializer_list<QWidget*> controls);
