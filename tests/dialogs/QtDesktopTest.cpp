@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -6,6 +7,7 @@
 
 #include "GuiTest.h"
 #include "app/QtDesktop.h"
+#include "dialogs/CProgressDlg.h"
 #include "ops/AppState.h"
 #include "ops/Commands.h"
 #include "support/TempDir.h"
@@ -206,6 +208,57 @@ TEST_F(QtDesktopTest, EncryptsAndDecryptsAFileEndToEnd) {
   for (QWidget* window : QApplication::topLevelWidgets())
     EXPECT_FALSE(window->isVisible() && window != main.get())
         << window->windowTitle().toStdString() << " still shown";
+}
+
+// Cancel in the meter is clicked while the copy runs: it takes effect in the meter's pump, the
+// routine stops, and the partial crypt is removed.
+TEST_F(QtDesktopTest, CancelInTheMeterStopsARunningEncryption) {
+  TempDir dir;
+  const std::string contents(200000, 'q');
+  const std::string original = dir / "big.bin";
+  const std::string crypt = dir / "big.crp";
+  WriteFileBytes(original, contents);
+  QtDesktop desktop(main.get(), files);
+  AppState app;
+  app.m_strPendingFile = original;
+
+  // Runs only when events are processed, that is inside the meter's pump.
+  int clicks = 0;
+  QTimer clicker;
+  clicker.setInterval(0);
+  QObject::connect(&clicker, &QTimer::timeout, [&] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* meter = qobject_cast<CProgressDlg*>(window);
+      if (meter && meter->isVisible() && clicks == 0) {
+        ++clicks;
+        Click(meter, "IDCANCEL");
+      }
+    }
+  });
+  clicker.start();
+
+  ModalScript script;
+  script
+      .Dialog("Specify File Names (Encrypting)",
+              [&](QWidget* w) {
+                EXPECT_EQ(Child<QLineEdit>(w, "edit1009")->text().toStdString(), original);
+                TypeInto(w, "edit1010", QString::fromStdString(crypt));
+                Click(w, "IDOK");
+              })
+      .Dialog("Enter Encryption Password",
+              [](QWidget* w) {
+                TypeInto(w, "edit1015", "pw");
+                TypeInto(w, "edit1016", "pw");
+                Click(w, "IDOK");
+              })
+      .Message();
+  script.Start();
+  EXPECT_EQ(OnFileEncrypt(app, desktop), Outcome::Cancelled);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"critical: Cancelling Encryption"});
+  EXPECT_FALSE(FileExists(crypt));
+  EXPECT_EQ(ReadFileBytes(original), contents);
+  EXPECT_TRUE(app.m_strPendingFile.empty());
 }
 
 }  // namespace
