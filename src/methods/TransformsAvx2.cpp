@@ -125,6 +125,7 @@ struct Avx2Kernels {
 
 using Plan = TransformPlan<Avx2Kernels>;
 bool Supported() {
+  __builtin_cpu_init();  // may run before the static constructors that do it
   return __builtin_cpu_supports("avx2");
 }
 

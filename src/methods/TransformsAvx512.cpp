@@ -143,6 +143,7 @@ struct Avx512Kernels {
 
 using Plan = TransformPlan<Avx512Kernels>;
 bool Supported() {
+  __builtin_cpu_init();  // may run before the static constructors that do it
   return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
          __builtin_cpu_supports("gfni");
 }

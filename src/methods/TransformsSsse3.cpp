@@ -75,6 +75,7 @@ struct Ssse3Kernels {
 
 using Plan = TransformPlan<Ssse3Kernels>;
 bool Supported() {
+  __builtin_cpu_init();  // may run before the static constructors that do it
   return __builtin_cpu_supports("ssse3");
 }
 
