@@ -12,14 +12,6 @@ namespace quorvane::detail {
 
 namespace {
 
-__extension__ using Wide = unsigned __int128;
-
-// 100 - floor(remaining * 100 / total), exact for any 64-bit lengths.
-int PercentDone(std::uint64_t remaining, std::uint64_t total) {
-  const auto left = static_cast<std::uint64_t>(Wide{remaining} * 100u / total);
-  return 100 - static_cast<int>(left);
-}
-
 // Fills count bytes from the source. The lengths were taken at the start; should the file
 // have shrunk since, the bytes it no longer holds read as zero rather than stale data.
 void ReadBlock(CFile& source, unsigned char* buffer, std::size_t count) {
@@ -54,6 +46,12 @@ class MeterWindow {
 };
 
 }  // namespace
+
+int PercentDone(std::uint64_t remaining, std::uint64_t total) {
+  __extension__ using Wide = unsigned __int128;
+  const auto left = static_cast<std::uint64_t>(Wide{remaining} * 100u / total);
+  return 100 - static_cast<int>(left);
+}
 
 int RunBlockLoop(CFile& source, CFile& target, Desktop& desktop, const BlockLoopSpec& spec) {
   const std::unique_ptr<ProgressMeter> meter = desktop.NewProgressMeter();

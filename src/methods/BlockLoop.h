@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 
 namespace quorvane {
@@ -24,6 +25,10 @@ struct BlockLoopSpec {
 // How many 16384-byte blocks one read and one write move at most. The blocks are still
 // transformed one by one and the meter sees the same updates; only the system calls are fewer.
 inline constexpr std::size_t kBlocksPerTransfer = 64;
+
+// 100 - floor(remaining * 100 / total), exact for any 64-bit lengths (remaining <= total,
+// total > 0).
+int PercentDone(std::uint64_t remaining, std::uint64_t total);
 
 // The block loop shared by every routine: 1 when every byte was copied, 0 on cancel.
 int RunBlockLoop(CFile& source, CFile& target, Desktop& desktop, const BlockLoopSpec& spec);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "format/CryptHeader.h"
+#include "methods/BlockLoop.h"
 #include "methods/BlockTransforms.h"
 #include "methods/MethodRoutines.h"
 #include "platform/CFile.h"
@@ -312,6 +313,30 @@ TEST_F(MethodRoutinesTest, AWriteFailureEndsTheRunAfterTheUpdatesBeforeIt) {
   EXPECT_EQ(desktop.Record().back(), "meter closed");
   EXPECT_EQ(ReadFileBytes(Crypt()),
             BlockwiseBody(content, SwapNibbles).substr(0, 2 * kBlock + 100));
+}
+
+// Files past 4 GiB: the product remaining * 100 passes 64 bits long before the lengths do.
+TEST(PercentDone, IsExactForLengthsBeyond32And64BitProducts) {
+  constexpr std::uint64_t k5GiB = std::uint64_t{5} << 30;
+  constexpr std::uint64_t kHuge = std::uint64_t{1} << 62;
+  const struct {
+    std::uint64_t remaining;
+    std::uint64_t total;
+    int percent;
+  } cases[] = {
+      {k5GiB - kBlock, k5GiB, 1},
+      {k5GiB / 2, k5GiB, 50},
+      {k5GiB / 100 - 1, k5GiB, 100},
+      {k5GiB / 100 + 1, k5GiB, 99},
+      {kHuge - kBlock, kHuge, 1},
+      {kHuge / 4, kHuge, 75},
+      {0, kHuge, 100},
+      {UINT64_MAX - 1, UINT64_MAX, 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(detail::PercentDone(c.remaining, c.total), c.percent)
+        << c.remaining << " of " << c.total;
+  }
 }
 
 TEST(RoutineDispatch, PicksTheRoutineForEachMethodByte) {
