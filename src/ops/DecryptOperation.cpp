@@ -70,6 +70,7 @@ Outcome OnFileDecrypt(AppState& app, Desktop& desktop) {
   int result = 0;
   {
     PartialOutput partialTarget(target, targetName);
+    // The header check admits only methods 0 to 3, and each of them has a routine.
     const MethodRoutine routine = DecryptRoutineFor(header.Method());
     result = routine(crypt, target, desktop);
     target.Flush();
