@@ -58,11 +58,12 @@ Outcome OnFileDecrypt(AppState& app, Desktop& desktop) {
     desktop.Message("The password you gave for this file is incorrect.", MessageIcon::Exclamation);
     return Outcome::Refused;
   }
-  if (targetName.empty()) targetName = TargetNameFromHeader(header, cryptName);
+  if (targetName.empty()) targetName = TargetNameFromHeader(header, cryptName).value_or("");
 
   // A target that is the crypt itself, by any name, fails here: the crypt is locked.
   CFile target;
-  if (!target.Open(targetName, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive)) {
+  if (targetName.empty() ||
+      !target.Open(targetName, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive)) {
     desktop.Message("Unable to create unencrypted file.", MessageIcon::Stop);
     return Outcome::Failed;
   }
