@@ -17,7 +17,9 @@ inline constexpr std::size_t kMaxCryptHeaderSize = 0xFFFF;
 
 // Builds the complete header: "AX1", method byte, 8 hex digits of the size, 4 hex digits of the
 // header size, name offset byte, signature, name. nullopt when the header would pass 65535
-// bytes (the name is too long for the format).
+// bytes (the name is too long for the format), or when the signature is longer than 110 bytes,
+// so that the name offset would read back as a negative byte (never for a signature of a
+// password of at most 32 characters).
 std::optional<std::string> BuildCryptHeader(std::string_view originalName,
                                             std::uint32_t originalSize, std::string_view signature,
                                             std::string_view methodName);
