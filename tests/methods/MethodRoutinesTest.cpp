@@ -134,6 +134,30 @@ TEST_F(MethodRoutinesTest, TrashedBodyFollowsTheGeneratorFromSeed47InEveryRun) {
   EXPECT_EQ(ReadFileBytes(Crypt()), "\xE1\x7E\xF7");
 }
 
+// A drop can start a second run while the meter of the first pumps events; each run keeps its
+// own generator.
+TEST_F(MethodRoutinesTest, ANestedTrashedRunLeavesTheOuterBodyIntact) {
+  const std::string outer = RandomContent(4 * kBlock, 12);
+  const std::string inner = RandomContent(2 * kBlock + 5, 13);
+  WriteFileBytes(dir / "inner.txt", inner);
+  bool nested = false;
+  desktop.OnPercent([&](int percent) {
+    if (nested || percent != 50) return;
+    nested = true;
+    CFile source;
+    CFile target;
+    ASSERT_TRUE(source.Open(dir / "inner.txt", CFile::modeRead));
+    ASSERT_TRUE(target.Open(dir / "inner.crp", CFile::modeCreate | CFile::modeWrite));
+    EXPECT_EQ(EncryptTrashed(source, target, desktop), 1);
+  });
+  desktop.AnswerConfirm(true);
+  desktop.AnswerConfirm(true);
+  ASSERT_EQ(Encrypt(EncryptTrashed, outer), 1);
+  EXPECT_TRUE(nested);
+  EXPECT_EQ(ReadFileBytes(Crypt()), TrashedBody(outer));
+  EXPECT_EQ(ReadFileBytes(dir / "inner.crp"), TrashedBody(inner));
+}
+
 TEST_F(MethodRoutinesTest, EachRoutineShowsItsCaptionAndMethodLine) {
   const struct {
     MethodRoutine routine;
