@@ -6,6 +6,7 @@
 
 #include "AppTest.h"
 #include "app/CMainFrame.h"
+#include "platform/CFile.h"
 
 namespace quorvane::test {
 namespace {
@@ -60,6 +61,28 @@ TEST_F(DropTest, ADroppedFolderCannotBeOpened) {
   EXPECT_THAT(m_desktop.Record(),
               ElementsAre("restore window",
                           "message stop: Unable to open dragged-and-dropped file for processing."));
+}
+
+// A file error ends the operation it hits, is reported, and the program goes on.
+TEST_F(DropTest, AFileErrorIsReportedAndTheWindowGoesOn) {
+  const std::string plain = MakeFile("plain.txt", "some text");
+  const std::string crypt = m_dir / "plain.crp";
+  Start({});
+  m_desktop.AnswerEncryptNames(FileNames{plain, crypt});
+  m_desktop.AnswerEncryptPassword("secret");
+  CFile::SetWriteFaultForTesting(0);
+  EXPECT_TRUE(Drop({plain}));
+  CFile::SetWriteFaultForTesting(std::nullopt);
+  ASSERT_FALSE(m_desktop.Record().empty());
+  EXPECT_EQ(m_desktop.Record().back(), "file error: Disk full while accessing " + crypt + ".");
+  EXPECT_EQ(ReadFileBytes(plain), "some text");
+  EXPECT_TRUE(m_app->MainFrame()->isVisible());
+  EXPECT_TRUE(m_app->State().m_strPendingFile.empty());
+
+  m_desktop.ClearRecord();
+  m_desktop.AnswerEncryptNames(std::nullopt);
+  EXPECT_TRUE(Drop({plain}));
+  EXPECT_THAT(m_desktop.Record(), ElementsAre("restore window", "encrypt names locked=" + plain));
 }
 
 TEST_F(DropTest, ADropWithoutALocalFileIsNotTaken) {
