@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
-#include <memory>
 
 namespace quorvane::test {
 namespace {
@@ -40,13 +39,15 @@ std::string Describe(QWidget* window) {
 }  // namespace
 
 void EnsureGuiApp() {
-  static std::unique_ptr<QApplication> app;
+  // Made once and never destroyed: tearing it down among the other static objects at exit
+  // would outlive the Qt state it needs.
+  static QApplication* app = nullptr;
   if (app) return;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "test_dialogs";
   static char* argv[] = {name, nullptr};
-  app = std::make_unique<QApplication>(argc, argv);
+  app = new QApplication(argc, argv);
   // A fixed font, so that the layout does not depend on the machine's desktop settings.
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
 }
