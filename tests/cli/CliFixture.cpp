@@ -34,6 +34,7 @@ void CliTest::EncryptOk(const std::vector<std::string>& args) const {
   all.insert(all.end(), args.begin(), args.end());
   const CliResult result = Cli(all);
   ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "") << "-q leaves only warnings and failures, and there were none";
 }
 
 std::string SampleBytes(std::size_t size, unsigned seed) {

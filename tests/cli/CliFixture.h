@@ -29,7 +29,8 @@ class CliTest : public ::testing::Test {
                 std::optional<std::string> descriptor3 = std::nullopt) const;
   CliInvocation Invocation(std::vector<std::string> args) const;
 
-  // encrypt --password-file with the password "secret" (plus extra args), asserted to complete.
+  // encrypt -q --password-file with the password "secret" (plus extra args), asserted to complete
+  // with nothing on stderr.
   void EncryptOk(const std::vector<std::string>& args) const;
 
  private:
