@@ -12,8 +12,8 @@
 namespace quorvane {
 
 CProgressDlg::CProgressDlg(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowCloseButtonHint),
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint),
       m_mainWindow(mainWindow) {
   setModal(false);
   const DialogUnits units(font());
@@ -48,9 +48,7 @@ void CProgressDlg::Begin(const std::string& caption, const std::string& sourcePa
   m_method->setText(DisplayText(methodLine));
   m_bar->setRange(0, 100);
   m_bar->setValue(0);
-  // Placed once shown, when the size of its frame is known.
-  show();
-  PlaceMeter(this, m_mainWindow);
+  ShowMeter(this, m_mainWindow);
 }
 
 void CProgressDlg::SetPercent(int percent) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <string>
 
 #include "platform/ProgressMeter.h"
@@ -37,7 +38,7 @@ class CProgressDlg : public QDialog, public ProgressMeter {
   void reject() override;  // OnCancel
 
  private:
-  QWidget* m_mainWindow;
+  QPointer<QWidget> m_mainWindow;
   QPushButton* m_cancel;
   QLabel* m_caption;
   QLabel* m_source;

@@ -10,6 +10,7 @@ namespace quorvane {
 namespace {
 
 struct ValueRow {
+  const char* labelName;
   const char* label;
   int labelWidth;
   const char* valueName;
@@ -17,13 +18,13 @@ struct ValueRow {
 };
 
 const ValueRow kRows[7] = {
-    {"Crypt Name:", 40, "static1025", "$cryptname$"},
-    {"Crypt Size (bytes):", 57, "static1026", "$cryptsize$"},
-    {"Original Name:", 47, "static1027", "$orgname$"},
-    {"Original Size (bytes):", 64, "static1028", "$orgsize$"},
-    {"Encryption Method:", 62, "static1029", "$method$"},
-    {"Header Size:", 42, "static1030", "$hdrsize$"},
-    {"Quorvane Version:", 57, "static1031", "$version$"},
+    {"labelFor1025", "Crypt Name:", 40, "static1025", "$cryptname$"},
+    {"labelFor1026", "Crypt Size (bytes):", 57, "static1026", "$cryptsize$"},
+    {"labelFor1027", "Original Name:", 47, "static1027", "$orgname$"},
+    {"labelFor1028", "Original Size (bytes):", 64, "static1028", "$orgsize$"},
+    {"labelFor1029", "Encryption Method:", 62, "static1029", "$method$"},
+    {"labelFor1030", "Header Size:", 42, "static1030", "$hdrsize$"},
+    {"labelFor1031", "Quorvane Version:", 57, "static1031", "$version$"},
 };
 
 }  // namespace
@@ -40,7 +41,7 @@ CStatsDlg::CStatsDlg(QWidget* parent) : QDialog(parent) {
   intro->setWordWrap(true);
   for (int row = 0; row < 7; ++row) {
     const int y = 30 + 15 * row;
-    AddLabel(this, units, "valueLabel", QString::fromLatin1(kRows[row].label), 5, y,
+    AddLabel(this, units, kRows[row].labelName, QString::fromLatin1(kRows[row].label), 5, y,
              kRows[row].labelWidth, 8);
   }
   for (int row = 0; row < 7; ++row) {

@@ -10,7 +10,7 @@
 namespace quorvane {
 
 CWipeDlg::CWipeDlg(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint),
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint),
       m_mainWindow(mainWindow) {
   setModal(false);
   const DialogUnits units(font());
@@ -24,8 +24,7 @@ CWipeDlg::CWipeDlg(QWidget* mainWindow)
 void CWipeDlg::Begin() {
   m_bar->setRange(0, 100);
   m_bar->setValue(0);
-  show();
-  PlaceMeter(this, m_mainWindow);
+  ShowMeter(this, m_mainWindow);
   SetPassLabel("Pass 1");
 }
 

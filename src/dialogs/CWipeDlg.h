@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <string>
 
 #include "platform/ProgressMeter.h"
@@ -28,7 +29,7 @@ class CWipeDlg : public QDialog, public WipeMeter {
   void reject() override {}  // the wipe cannot be interrupted: Esc and the close box do nothing
 
  private:
-  QWidget* m_mainWindow;
+  QPointer<QWidget> m_mainWindow;
   QProgressBar* m_bar;
   QLabel* m_pass;
 };

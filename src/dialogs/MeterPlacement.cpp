@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace quorvane {
 
@@ -21,6 +22,15 @@ void PlaceMeter(QWidget* meter, const QWidget* mainWindow) {
   }
   meter->move(MeterPosition(main, meter->frameGeometry().size()));
   meter->raise();
+}
+
+void ShowMeter(QWidget* meter, QWidget* mainWindow) {
+  meter->winId();  // makes the native window, so that it can be given its owner
+  if (mainWindow && mainWindow->window()->windowHandle() && meter->windowHandle())
+    meter->windowHandle()->setTransientParent(mainWindow->window()->windowHandle());
+  meter->show();
+  // Placed once shown, when the size of its frame is known.
+  PlaceMeter(meter, mainWindow);
 }
 
 }  // namespace quorvane

@@ -38,16 +38,32 @@ std::string Describe(QWidget* window) {
 
 }  // namespace
 
+namespace {
+
+// One application object for the whole test program, made before the first test and destroyed
+// after the last, before the program's static objects go.
+class GuiEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { EnsureGuiApp(); }
+  void TearDown() override {
+    delete s_app;
+    s_app = nullptr;
+  }
+  static inline QApplication* s_app = nullptr;
+};
+
+[[maybe_unused]] const auto* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+}  // namespace
+
 void EnsureGuiApp() {
-  // Made once and never destroyed: tearing it down among the other static objects at exit
-  // would outlive the Qt state it needs.
-  static QApplication* app = nullptr;
-  if (app) return;
+  if (GuiEnvironment::s_app) return;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "test_dialogs";
   static char* argv[] = {name, nullptr};
-  app = new QApplication(argc, argv);
+  GuiEnvironment::s_app = new QApplication(argc, argv);
   // A fixed font, so that the layout does not depend on the machine's desktop settings.
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
 }

@@ -3,6 +3,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "GuiTest.h"
 #include "dialogs/CProgressDlg.h"
@@ -63,13 +64,15 @@ TEST_F(Meters, BothMetersArePlacedFromTheScreensOriginNotTheMainWindows) {
 TEST_F(Meters, ProgressMeterShowsItsFourTextsAndTheBar) {
   QWidget main;
   main.resize(640, 480);
+  main.show();
   CProgressDlg meter(&main);
   EXPECT_FALSE(meter.isVisible());  // no window before Begin
   meter.Begin("Decrypting File:", "/data/report.crp", "/data/report.txt",
               "Using Secure Decryption Method");
   EXPECT_TRUE(meter.isVisible());
   EXPECT_FALSE(meter.isModal());
-  EXPECT_EQ(meter.parentWidget(), &main);
+  ASSERT_NE(meter.windowHandle(), nullptr);
+  EXPECT_EQ(meter.windowHandle()->transientParent(), main.windowHandle());
   EXPECT_EQ(meter.windowTitle(), "Operation Progress Meter");
   EXPECT_EQ(Text(&meter, "static1017"), "Decrypting File:");
   EXPECT_EQ(Text(&meter, "static1018"), "/data/report.crp");
@@ -127,6 +130,24 @@ TEST_F(Meters, CancelOnlyRaisesTheFlagWhichTakesEffectInTheNextPump) {
   }
 }
 
+// The main window can be closed and destroyed from inside the pump while a routine still holds
+// its meter; the meter must stay the routine's to destroy.
+TEST_F(Meters, AMeterOutlivesItsMainWindow) {
+  auto main = std::make_unique<QWidget>();
+  main->show();
+  auto progress = std::make_unique<CProgressDlg>(main.get());
+  auto wipe = std::make_unique<CWipeDlg>(main.get());
+  progress->Begin("Encrypting File:", "/a", "/b", "Using Quick Encryption Method");
+  wipe->Begin();
+  main.reset();
+  progress->SetPercent(50);
+  wipe->SetBar(50);
+  progress->DestroyWindow();
+  wipe->Close();
+  progress.reset();
+  wipe.reset();
+}
+
 // An object that posts itself a new event every time it gets one: an endless queue.
 class Flood : public QObject {
  public:
@@ -156,6 +177,7 @@ TEST_F(Meters, ThePumpIsBoundedEvenWhenEventsNeverStop) {
 TEST_F(Meters, WipeMeterHasNoButtonShowsItsPassAndPumpsNothing) {
   QWidget main;
   main.resize(640, 480);
+  main.show();
   CWipeDlg meter(&main);
   EXPECT_EQ(meter.windowTitle(), "Wiping Original File");
   EXPECT_TRUE(meter.findChildren<QPushButton*>().isEmpty());
@@ -164,7 +186,8 @@ TEST_F(Meters, WipeMeterHasNoButtonShowsItsPassAndPumpsNothing) {
       &meter, [&ran] { ran = true; }, Qt::QueuedConnection);
   meter.Begin();
   EXPECT_TRUE(meter.isVisible());
-  EXPECT_EQ(meter.parentWidget(), &main);
+  ASSERT_NE(meter.windowHandle(), nullptr);
+  EXPECT_EQ(meter.windowHandle()->transientParent(), main.windowHandle());
   EXPECT_EQ(Text(&meter, "static1024"), "Pass 1");
   auto* bar = Child<QProgressBar>(&meter, "progress1023");
   EXPECT_EQ(bar->minimum(), 0);

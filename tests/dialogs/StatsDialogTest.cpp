@@ -37,6 +37,13 @@ TEST_F(StatsDialog, ShowsTheSevenValuesClippedByTheirControls) {
       EXPECT_EQ(label->text(), text) << name;
       EXPECT_EQ(label->width(), units.X(90)) << name;  // clipped, not widened
     }
+    const std::pair<const char*, QString> labels[] = {
+        {"labelFor1025", "Crypt Name:"},        {"labelFor1026", "Crypt Size (bytes):"},
+        {"labelFor1027", "Original Name:"},     {"labelFor1028", "Original Size (bytes):"},
+        {"labelFor1029", "Encryption Method:"}, {"labelFor1030", "Header Size:"},
+        {"labelFor1031", "Quorvane Version:"},
+    };
+    for (const auto& [name, text] : labels) EXPECT_EQ(Child<QLabel>(w, name)->text(), text);
     EXPECT_EQ(w->size(), units.Size(185, 138));
     EXPECT_TRUE(Child<QPushButton>(w, "IDOK")->isDefault());
     Click(w, "IDOK");
