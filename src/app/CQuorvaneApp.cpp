@@ -18,11 +18,16 @@ constexpr char kUnregisterDone[] =
 constexpr char kUnregisterFailed[] =
     "Not all of the system registry entries (or INI file) were removed.";
 
-// Removes a file that may be absent; false only when it exists and stays.
-bool RemoveIfPresent(const std::string& path) {
+// Removes the profile, which may be absent, and its folder when that is left empty; false only
+// when the profile exists and stays.
+bool RemoveProfile(const std::string& path) {
+  namespace fs = std::filesystem;
   std::error_code error;
-  std::filesystem::remove(path, error);
-  return !error && !std::filesystem::exists(std::filesystem::symlink_status(path));
+  fs::remove(path, error);
+  const bool removed = !error && !fs::exists(fs::symlink_status(path));
+  const fs::path folder = fs::path(path).parent_path();
+  if (removed && folder.filename() == "quorvane") fs::remove(folder, error);  // only if empty
+  return removed;
 }
 
 }  // namespace
@@ -91,7 +96,7 @@ void CQuorvaneApp::Unregister() {
     ok = UnregisterForCurrentUser(*m_setup.desktopPaths);
     ok = UpdateDesktopDatabases(m_setup.desktopPaths->dataHome, true) && ok;
   }
-  ok = RemoveIfPresent(m_profile.path()) && ok;
+  ok = RemoveProfile(m_profile.path()) && ok;
   m_exitStatus = ok ? 0 : 1;
   TheDesktop().Message(ok ? kUnregisterDone : kUnregisterFailed,
                        ok ? MessageIcon::Information : MessageIcon::Exclamation);

@@ -19,9 +19,25 @@ bool HasDisplay() {
   return false;
 }
 
+constexpr char kUsage[] =
+    "Usage: quorvane [-p | -pt | -dde | -Embedding | -Automation] [--] [FILE]\n"
+    "       quorvane -Unregister\n"
+    "Opens the Quorvane window; a named FILE is decrypted when it is a crypt and encrypted\n"
+    "otherwise. -Unregister removes the desktop registration and the options file.\n"
+    "quorvane-cli does the same work from a terminal.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The usual answers of a Linux program, which need no display.
+  if (argc == 2 && std::string(argv[1]) == "--version") {
+    std::printf("quorvane 1.0.0\n");
+    return 0;
+  }
+  if (argc == 2 && std::string(argv[1]) == "--help") {
+    std::printf("%s", kUsage);
+    return 0;
+  }
   if (!HasDisplay()) {
     std::fprintf(stderr,
                  "quorvane: no display found; use quorvane-cli to encrypt and decrypt files "

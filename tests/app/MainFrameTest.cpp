@@ -167,6 +167,8 @@ TEST_F(MainFrameTest, AboutBoxShowsItsCaptionAndVersionAndClosesWithOk) {
     for (QLabel* label : modal->findChildren<QLabel*>()) {
       if (!label->text().isEmpty()) version = label->text().toStdString();
     }
+    QDir().mkpath(QUORVANE_BINARY_DIR "/screenshots");
+    modal->grab().save(QUORVANE_BINARY_DIR "/screenshots/about-box.png");
     modal->findChild<QWidget*>("IDOK")->setFocus();
     QMetaObject::invokeMethod(modal->findChild<QObject*>("IDOK"), "click");
   });

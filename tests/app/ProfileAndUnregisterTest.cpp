@@ -64,6 +64,7 @@ TEST_F(UnregisterTest, RemovesTheRegistrationAndTheProfileAndEndsWithoutAWindow)
               ElementsAre("message information: System registry entries have been removed and "
                           "the INI file (if any) was deleted."));
   EXPECT_FALSE(FileExists(m_profilePath));
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(m_profilePath).parent_path()));
   for (const char* file :
        {kDesktopEntryFile, kMimePackageFile, kProgramIconFile, kDocumentIconFile}) {
     EXPECT_FALSE(FileExists(m_paths.dataHome + "/" + file)) << file;

@@ -37,4 +37,9 @@ dpkg-deb -x "$deb" "$work/root"
 version=$("$work/root/usr/bin/quorvane-cli" --version)
 echo "quorvane-cli --version: $version"
 [[ $version == *1.0* ]] || { echo "FAIL: unexpected version text"; status=1; }
+# The window program answers --version without a display.
+window_version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+  "$work/root/usr/bin/quorvane" --version)
+echo "quorvane --version: $window_version"
+[[ $window_version == "quorvane 1.0.0" ]] || { echo "FAIL: unexpected version text"; status=1; }
 exit $status
