@@ -68,14 +68,14 @@ QPen Pen(const QColor& color, qreal width) {
   return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// A padlock on the 16 x 15 grid; open lifts the shackle off its right post.
+// A padlock on the 16 x 15 grid; open lifts the shackle so its right end stands free.
 void Padlock(QPainter& p, bool open) {
   QPainterPath shackle;
-  const qreal lift = open ? 3.0 : 0.0;
-  shackle.moveTo(4.5, 7.0 - lift);
-  shackle.lineTo(4.5, 4.5 - lift);
-  shackle.arcTo(QRectF(4.5, 1.0 - lift, 7.0, 7.0), 180, -180);
-  shackle.lineTo(11.5, open ? 4.5 - lift : 7.0);
+  const qreal top = open ? 0.0 : 1.0;
+  shackle.moveTo(4.5, 7.0);
+  shackle.lineTo(4.5, top + 3.5);
+  shackle.arcTo(QRectF(4.5, top, 7.0, 7.0), 180, -180);
+  shackle.lineTo(11.5, open ? 4.5 : 7.0);
   p.setPen(Pen(kSteel, 1.6));
   p.setBrush(Qt::NoBrush);
   p.drawPath(shackle);
