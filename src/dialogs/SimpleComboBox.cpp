@@ -41,6 +41,7 @@ void SimpleComboBox::SetCurrentIndex(int index) {
     return;
   }
   m_list->setCurrentRow(index);
+  m_list->scrollToItem(m_list->item(index));
   m_edit->setText(m_list->item(index)->text());
 }
 
@@ -55,9 +56,19 @@ QString SimpleComboBox::Text() const {
 
 void SimpleComboBox::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  LayOut();
+}
+
+void SimpleComboBox::LayOut() {
   const int editHeight = m_edit->sizeHint().height();
   m_edit->setGeometry(0, 0, width(), editHeight);
-  m_list->setGeometry(0, editHeight, width(), qMax(0, height() - editHeight));
+  // The list shows whole rows only, as list boxes do, leaving the rest of the place empty.
+  const int frame = 2 * m_list->frameWidth();
+  const int row =
+      m_list->count() > 0 ? qMax(1, m_list->sizeHintForRow(0)) : m_list->fontMetrics().height();
+  const int room = qMax(0, height() - editHeight - frame);
+  const int rows = qMax(1, room / row);
+  m_list->setGeometry(0, editHeight, width(), qMin(height() - editHeight, rows * row + frame));
 }
 
 bool SimpleComboBox::eventFilter(QObject* watched, QEvent* event) {

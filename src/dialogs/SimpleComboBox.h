@@ -33,6 +33,8 @@ class SimpleComboBox : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void LayOut();
+
   QLineEdit* m_edit;
   QListWidget* m_list;
 };

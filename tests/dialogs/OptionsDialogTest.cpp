@@ -159,6 +159,17 @@ TEST_F(OptionsDialog, ChoosingAndTypingAMethod) {
     TypeInto(w, "combo1002edit", "My Trash");
   });
   EXPECT_EQ(typed.EncryptionMethod, "My Trash");
+
+  // Up and Down in the field walk the list, as in a combo box whose list is always shown.
+  AppOptions walked = RunWithOk(AppOptions{}, [](QWidget* w) {
+    auto* edit = Child<QLineEdit>(w, "combo1002edit");
+    QTest::keyClick(edit, Qt::Key_Down);
+    QTest::keyClick(edit, Qt::Key_Down);
+    QTest::keyClick(edit, Qt::Key_Down);  // stays on the last item
+    EXPECT_EQ(Child<QListWidget>(w, "combo1002list")->currentRow(), 3);
+    QTest::keyClick(edit, Qt::Key_Up);
+  });
+  EXPECT_EQ(walked.EncryptionMethod, "Maximum");
 }
 
 TEST_F(OptionsDialog, AMethodTextOverEightyCharactersIsRefused) {
