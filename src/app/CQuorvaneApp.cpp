@@ -63,7 +63,9 @@ bool CQuorvaneApp::InitInstance(const std::vector<std::string>& parameters) {
       !m_setup.programPath.empty()) {
     const RegistrationResult result =
         RegisterForCurrentUser(*m_setup.desktopPaths, m_setup.programPath);
-    if (result.changed) UpdateDesktopDatabases(m_setup.desktopPaths->dataHome, false);
+    if (result.changed && m_setup.updateDesktopDatabases) {
+      UpdateDesktopDatabases(m_setup.desktopPaths->dataHome, false);
+    }
   }
 
   if (unregister) {

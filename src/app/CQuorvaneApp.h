@@ -30,6 +30,8 @@ class CQuorvaneApp : public QObject {
     std::optional<DesktopPaths> desktopPaths = DesktopPathsFromEnvironment();
     // The program that the user's desktop entry starts.
     std::string programPath;
+    // Whether a new registration starts the desktop's database tools (tests keep them out).
+    bool updateDesktopDatabases = true;
   };
 
   explicit CQuorvaneApp(Setup setup);

@@ -91,6 +91,7 @@ CQuorvaneApp& AppTest::Start(const std::vector<std::string>& parameters, Desktop
   setup.profilePath = m_profilePath;
   setup.desktopPaths = m_paths;
   setup.programPath = "/opt/quorvane/bin/quorvane";
+  setup.updateDesktopDatabases = false;
   m_app = std::make_unique<CQuorvaneApp>(std::move(setup));
   if (m_app->InitInstance(parameters)) {
     QElapsedTimer clock;

@@ -19,6 +19,7 @@ class RealDialogsTest : public AppTest {
     setup.desktop = nullptr;
     setup.profilePath = m_profilePath;
     setup.desktopPaths = m_paths;
+    setup.updateDesktopDatabases = false;
     m_app = std::make_unique<CQuorvaneApp>(std::move(setup));
     if (m_app->InitInstance(parameters)) {
       for (int i = 0; i < 100 && !m_app->StartupFinished(); ++i) ProcessEvents();

@@ -50,6 +50,27 @@ TEST_F(RegistrationTest, NothingIsWrittenForTheUserWhenTheSystemHasTheType) {
   EXPECT_FALSE(fs::exists(m_paths.dataHome));
 }
 
+// What the program registers for its user is what the desktop's tools then use.
+TEST_F(RegistrationTest, TheUsersDesktopTypesACryptByItsMagic) {
+  const QString query = QStandardPaths::findExecutable("xdg-mime");
+  if (query.isEmpty() || QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
+    GTEST_SKIP() << "xdg-mime or update-mime-database is not installed";
+  }
+  ASSERT_TRUE(RegisterForCurrentUser(m_paths, "/opt/quorvane/bin/quorvane").ok);
+  ASSERT_TRUE(UpdateDesktopDatabases(m_paths.dataHome, true));
+  const std::string crypt = MakeFile("photo.qzv7", kCryptProbe + "more");
+
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("XDG_DATA_HOME", QString::fromStdString(m_paths.dataHome));
+  environment.insert("XDG_DATA_DIRS", "/usr/share");
+  process.setProcessEnvironment(environment);
+  process.start(query, {"query", "filetype", QString::fromStdString(crypt)});
+  ASSERT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.readAllStandardOutput().trimmed().split(';').front().toStdString(),
+            kCryptMimeType);
+}
+
 // Exec lines by the desktop entry rules: reserved characters call for quotes, inside which
 // '"', '`', '$' and '\' are escaped; '%' is doubled; a backslash is doubled again as a string.
 TEST(DesktopEntryTest, ExecLinesQuoteWhatTheRulesAskFor) {
