@@ -9,14 +9,19 @@
 
 namespace {
 
-// Qt picks the platform from QT_QPA_PLATFORM; without it a window needs an X or Wayland
-// display.
+// A window needs an X or Wayland display, unless Qt is told to draw elsewhere (offscreen,
+// a framebuffer, VNC).
 bool HasDisplay() {
-  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+  const auto set = [](const char* name) {
     const char* value = std::getenv(name);
-    if (value && *value) return true;
+    return value && *value;
+  };
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  const std::string chosen = platform ? platform : "";
+  if (!chosen.empty() && chosen.rfind("xcb", 0) != 0 && chosen.rfind("wayland", 0) != 0) {
+    return true;
   }
-  return false;
+  return set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
 constexpr char kUsage[] =
