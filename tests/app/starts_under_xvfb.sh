@@ -18,6 +18,14 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
+# Without a display the program says so in one line that names the console program.
+if out=$(env -u DISPLAY "$program" 2>&1); then
+  echo "FAIL: started without a display"; exit 1
+fi
+[ "$(printf '%s\n' "$out" | wc -l)" -eq 1 ] && [[ $out == *quorvane-cli* ]] ||
+  { echo "FAIL: without a display it said: $out"; exit 1; }
+echo "ok: without a display: $out"
+
 cat >"$work/inside.sh" <<'INSIDE'
 set -u
 program=$1 shots=$2
