@@ -67,7 +67,6 @@ void CMainFrame::CreateToolBar() {
   m_toolBar->setIconSize(QSize(16, 15));
   m_toolBar->setMovable(true);
   m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
-  setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
   addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 

@@ -9,8 +9,6 @@
 
 class QAction;
 class QLabel;
-class QMenu;
-class QStatusBar;
 class QTimer;
 class QToolBar;
 
