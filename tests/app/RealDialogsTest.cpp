@@ -56,7 +56,9 @@ TEST_F(RealDialogsTest, ANamedPlainFileOpensTheEncryptionNamesWithTheSourceLocke
   const std::string plain = MakeFile("plain.txt", "text");
   QString source;
   bool sourceEnabled = true;
+  bool windowShown = false;
   ModalWatcher watcher([&](QWidget* modal) {
+    windowShown = m_app->MainFrame() && m_app->MainFrame()->isVisible();
     if (auto* edit = modal->findChild<QLineEdit*>("edit1009")) {
       source = edit->text();
       sourceEnabled = edit->isEnabled();
@@ -69,6 +71,8 @@ TEST_F(RealDialogsTest, ANamedPlainFileOpensTheEncryptionNamesWithTheSourceLocke
             "quorvane::CEncryptNamesDlg | Specify File Names (Encrypting) | ");
   EXPECT_EQ(source.toStdString(), plain);
   EXPECT_FALSE(sourceEnabled);
+  // The named file is handled with the main window already on the screen.
+  EXPECT_TRUE(windowShown);
 }
 
 TEST_F(RealDialogsTest, ANamedCryptOpensTheDecryptionPasswordFirst) {
