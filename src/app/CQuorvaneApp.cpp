@@ -59,13 +59,15 @@ bool CQuorvaneApp::InitInstance(const std::vector<std::string>& parameters) {
 
   // The user's registration of the crypt type, unless the system has one (quietly; the
   // program relies on none of it for its own work).
-  if (!unregister && m_setup.desktopPaths && !IsInstalledSystemWide(*m_setup.desktopPaths) &&
-      !m_setup.programPath.empty()) {
-    const RegistrationResult result =
-        RegisterForCurrentUser(*m_setup.desktopPaths, m_setup.programPath);
-    if (result.changed && m_setup.updateDesktopDatabases) {
-      UpdateDesktopDatabases(m_setup.desktopPaths->dataHome, false);
+  if (!unregister && m_setup.desktopPaths) {
+    const DesktopPaths& paths = *m_setup.desktopPaths;
+    bool changed = false;
+    if (IsInstalledSystemWide(paths)) {
+      changed = RemoveShadowingUserRegistration(paths);
+    } else if (!m_setup.programPath.empty()) {
+      changed = RegisterForCurrentUser(paths, m_setup.programPath).changed;
     }
+    if (changed && m_setup.updateDesktopDatabases) UpdateDesktopDatabases(paths.dataHome, false);
   }
 
   if (unregister) {

@@ -49,6 +49,8 @@ std::vector<RegisteredFile> RegisteredFiles(const std::string& programPath) {
   };
 }
 
+constexpr char kUserEntryMarker[] = "X-Quorvane-User-Registration=true";
+
 const char* const kRelativePaths[] = {kDesktopEntryFile, kMimePackageFile, kProgramIconFile,
                                       kDocumentIconFile};
 
@@ -157,7 +159,7 @@ std::string DesktopEntryFor(const std::string& programPath) {
     }
     entry += line + "\n";
   }
-  return entry;
+  return entry + kUserEntryMarker + "\n";
 }
 
 RegistrationResult RegisterForCurrentUser(const DesktopPaths& paths,
@@ -181,6 +183,25 @@ RegistrationResult RegisterForCurrentUser(const DesktopPaths& paths,
     }
   }
   return result;
+}
+
+bool RemoveShadowingUserRegistration(const DesktopPaths& paths) {
+  if (paths.dataHome.empty()) return false;
+  bool removed = false;
+  for (const RegisteredFile& file : RegisteredFiles("")) {
+    const std::string path = paths.dataHome + "/" + file.relativePath;
+    QFile existing(QName(path));
+    if (!existing.open(QIODevice::ReadOnly)) continue;
+    const QByteArray content = existing.readAll();
+    existing.close();
+    // The entry is ours by its marker (its Exec line varies); the rest by their content.
+    const bool ours = file.relativePath == std::string(kDesktopEntryFile)
+                          ? content.split('\n').contains(QByteArray(kUserEntryMarker))
+                          : content == file.content;
+    std::error_code error;
+    if (ours && fs::remove(path, error)) removed = true;
+  }
+  return removed;
 }
 
 bool UnregisterForCurrentUser(const DesktopPaths& paths) {

@@ -27,8 +27,8 @@ inline constexpr char kDocumentIconFile[] =
 // True when a data folder of the system holds both the desktop entry and the MIME package.
 bool IsInstalledSystemWide(const DesktopPaths& paths);
 
-// The desktop entry with its Exec and TryExec lines naming the program at programPath, quoted
-// by the desktop entry rules where needed.
+// The user's desktop entry: Exec and TryExec name the program at programPath, quoted by the
+// desktop entry rules where needed, and a marker line tells it from an entry the user wrote.
 std::string DesktopEntryFor(const std::string& programPath);
 
 struct RegistrationResult {
@@ -41,6 +41,11 @@ struct RegistrationResult {
 // changes nothing.
 RegistrationResult RegisterForCurrentUser(const DesktopPaths& paths,
                                           const std::string& programPath);
+
+// Once the system has the type, a registration of the user's would shadow it (and might name a
+// program that is gone): removes the files RegisterForCurrentUser wrote, and nothing the user
+// made. True when a file was removed.
+bool RemoveShadowingUserRegistration(const DesktopPaths& paths);
 
 // Removes what RegisterForCurrentUser wrote. True when none of the files is left.
 bool UnregisterForCurrentUser(const DesktopPaths& paths);

@@ -50,6 +50,28 @@ TEST_F(RegistrationTest, NothingIsWrittenForTheUserWhenTheSystemHasTheType) {
   EXPECT_FALSE(fs::exists(m_paths.dataHome));
 }
 
+TEST_F(RegistrationTest, AnEarlierUserRegistrationGivesWayToTheSystems) {
+  ASSERT_TRUE(RegisterForCurrentUser(m_paths, "/home/me/build/quorvane").ok);
+  for (const char* file : {kDesktopEntryFile, kMimePackageFile}) {
+    fs::create_directories(fs::path(m_paths.dataDirs.front() + "/" + file).parent_path());
+    WriteFileBytes(m_paths.dataDirs.front() + "/" + file, "installed");
+  }
+  Start({});
+  for (const char* file :
+       {kDesktopEntryFile, kMimePackageFile, kProgramIconFile, kDocumentIconFile}) {
+    EXPECT_FALSE(FileExists(UserFile(file))) << file;
+  }
+
+  // What the user made under the same names is not the program's to remove.
+  const std::string ownEntry = "[Desktop Entry]\nType=Application\nName=Mine\nExec=mine %f\n";
+  WriteFileBytes(UserFile(kDesktopEntryFile), ownEntry);
+  fs::create_directories(fs::path(UserFile(kMimePackageFile)).parent_path());
+  WriteFileBytes(UserFile(kMimePackageFile), "<mime-info/>");
+  EXPECT_FALSE(RemoveShadowingUserRegistration(m_paths));
+  EXPECT_EQ(ReadFileBytes(UserFile(kDesktopEntryFile)), ownEntry);
+  EXPECT_EQ(ReadFileBytes(UserFile(kMimePackageFile)), "<mime-info/>");
+}
+
 // What the program registers for its user is what the desktop's tools then use.
 TEST_F(RegistrationTest, TheUsersDesktopTypesACryptByItsMagic) {
   const QString query = QStandardPaths::findExecutable("xdg-mime");
