@@ -12,6 +12,7 @@
 #include "cli/CryptNames.h"
 #include "cli/Listings.h"
 #include "cli/Terminal.h"
+#include "format/PasswordBytes.h"
 
 namespace quorvane {
 
@@ -24,6 +25,11 @@ constexpr const char* kMustTypePassword = "You Must Type A Password.";
 constexpr const char* kPasswordsDiffer = "Passwords Do Not Match.";
 const std::string kPasswordTooLong =
     "Please enter no more than " + std::to_string(kMaxPasswordLength) + " characters.";
+
+// The limit counts characters as typed, as the dialogs' fields do, not bytes.
+bool TooLong(const std::string& password) {
+  return PasswordCharacterCount(password) > kMaxPasswordLength;
+}
 
 // Clears a secret when it goes out of scope.
 struct SecretGuard {
@@ -102,7 +108,7 @@ std::optional<std::string> ConsoleDesktop::AskEncryptPassword() {
   std::optional<std::string> password = PasswordFromInput();
   if (!password) return std::nullopt;
   // The dialog's checks; a file gives no second try, so a refusal ends like Cancel.
-  if (password->size() > kMaxPasswordLength) {
+  if (TooLong(*password)) {
     ClearSecret(*password);
     Message(kPasswordTooLong, MessageIcon::Exclamation);
     return std::nullopt;
@@ -119,7 +125,7 @@ std::optional<std::string> ConsoleDesktop::AskDecryptPassword() {
     return DecryptPasswordFromTerminal();
   }
   std::optional<std::string> password = PasswordFromInput();
-  if (password && password->size() > kMaxPasswordLength) {
+  if (password && TooLong(*password)) {
     ClearSecret(*password);
     Message(kPasswordTooLong, MessageIcon::Exclamation);
     return std::nullopt;
@@ -222,7 +228,7 @@ std::optional<std::string> ConsoleDesktop::EncryptPasswordFromTerminal() {
         terminal->ReadSecret(std::string(kConfirmPasswordLabel) + " ");
     SecretGuard confirmGuard{confirm};
     if (!confirm) return std::nullopt;
-    if (password->size() > kMaxPasswordLength || confirm->size() > kMaxPasswordLength) {
+    if (TooLong(*password) || TooLong(*confirm)) {
       terminal->Write(kPasswordTooLong + "\n");
     } else if (password->empty() || confirm->empty()) {
       terminal->Write(std::string(kMustTypePassword) + "\n");
@@ -248,8 +254,7 @@ std::optional<std::string> ConsoleDesktop::DecryptPasswordFromTerminal() {
         terminal->ReadSecret(std::string(kDecryptPasswordLabel) + " ");
     SecretGuard passwordGuard{password};
     if (!password) return std::nullopt;
-    if (password->size() <= kMaxPasswordLength)
-      return std::optional<std::string>(std::string(*password));
+    if (!TooLong(*password)) return std::optional<std::string>(std::string(*password));
     terminal->Write(kPasswordTooLong + "\n");
   }
 }

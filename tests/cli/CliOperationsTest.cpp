@@ -259,6 +259,10 @@ TEST_F(CliOperations, PasswordsTheDialogWouldRefuseCreateNothing) {
       {"\n", "You Must Type A Password."},
       {"", "You Must Type A Password."},
       {"123456789012345678901234567890123\n", "Please enter no more than 32 characters."},
+      // 33 characters of two bytes each: the limit counts characters, not bytes.
+      {"\xC3\xBC"
+       "12345678901234567890123456789012\n",
+       "Please enter no more than 32 characters."},
   };
   WriteFileBytes(Path("a.txt"), "data");
   for (const auto& c : cases) {
@@ -268,10 +272,15 @@ TEST_F(CliOperations, PasswordsTheDialogWouldRefuseCreateNothing) {
     EXPECT_THAT(result.ErrLines(), ElementsAre(c.message, "Cancelling Encryption Operation"));
     EXPECT_FALSE(FileExists(Path("a.crp")));
   }
-  // 32 bytes are fine.
+  // 32 characters are fine, also when they take more bytes.
   const CliResult ok = Cli({"encrypt", "-o", "c.crp", "--password-file",
                             PasswordFile("12345678901234567890123456789012\n"), "a.txt"});
   EXPECT_EQ(ok.status, 0) << ok.err;
+  std::string wide;
+  for (int i = 0; i < 32; ++i) wide += "\xC3\xBC";  // 32 times ü
+  const CliResult okWide =
+      Cli({"encrypt", "-o", "d.crp", "--password-file", PasswordFile(wide + "\n"), "a.txt"});
+  EXPECT_EQ(okWide.status, 0) << okWide.err;
 }
 
 TEST_F(CliOperations, WithoutATerminalOrPasswordSourceNothingIsCreated) {
