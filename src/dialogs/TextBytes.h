@@ -16,7 +16,8 @@ std::string NameBytes(const QString& text);
 // otherwise the bytes of the text.
 std::string TakeNameBytes(const QString& text, const std::string& previous);
 
-// The bytes a typed password stands for: its UTF-8 bytes.
+// A typed password as the operations take it: its UTF-8 bytes (they pick the byte form that
+// goes into a crypt, Windows-1252 where the password has one).
 std::string PasswordBytes(const QString& typed);
 
 // Any other text of the core (messages, statistics values, the method text).

@@ -8,6 +8,8 @@
 #include "GuiTest.h"
 #include "app/QtDesktop.h"
 #include "dialogs/CProgressDlg.h"
+#include "format/PasswordSignature.h"
+#include "methods/BlockTransforms.h"
 #include "ops/AppState.h"
 #include "ops/Commands.h"
 #include "support/TempDir.h"
@@ -259,6 +261,43 @@ TEST_F(QtDesktopTest, CancelInTheMeterStopsARunningEncryption) {
   EXPECT_FALSE(FileExists(crypt));
   EXPECT_EQ(ReadFileBytes(original), contents);
   EXPECT_TRUE(app.m_strPendingFile.empty());
+}
+
+// A crypt as the Windows program writes it, dropped on the window: the name in Windows-1252 and
+// the signature of the password's Windows-1252 bytes. The password typed in the dialog opens it,
+// and the file is restored into the crypt's folder under the converted name.
+TEST_F(QtDesktopTest, ACryptMadeOnWindowsOpensWithThePasswordTypedHere) {
+  TempDir dir;
+  const std::string content = "Lettre de Fran\xE7ois";
+  const std::string headerName = "C:\\DATA\\RAPPORT\xC9.DOC";
+  const std::string signature = MakePasswordSignature(
+      "Gr\xFC\xDF"
+      "e\x80");  // Grüße€
+  char sizes[16];
+  std::snprintf(sizes, sizeof sizes, "%08zx%04zx", content.size(),
+                17 + signature.size() + headerName.size());
+  std::string body = content;
+  SwapNibbles(reinterpret_cast<unsigned char*>(body.data()), body.size());
+  const std::string crypt = dir / "win.crp";
+  WriteFileBytes(crypt, std::string("AX1\x01") + sizes + static_cast<char>(17 + signature.size()) +
+                            signature + headerName + body);
+
+  QtDesktop desktop(main.get(), files);
+  AppState app;
+  app.m_strPendingFile = crypt;
+  ModalScript script;
+  script
+      .Dialog("Enter Decryption Password",
+              [](QWidget* w) {
+                TypeInto(w, "edit1022", QString::fromUtf8("Gr\u00FC\u00DFe\u20AC"));
+                Click(w, "IDOK");
+              })
+      .Message();
+  script.Start();
+  EXPECT_EQ(OnFileDecrypt(app, desktop), Outcome::Completed);
+  EXPECT_EQ(script.Messages(),
+            std::vector<std::string>{"information: Decryption Process Completed."});
+  EXPECT_EQ(ReadFileBytes(dir / "RAPPORT\xC3\x89.DOC"), content);
 }
 
 }  // namespace
