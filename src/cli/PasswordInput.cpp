@@ -54,9 +54,4 @@ void ReadSecretLine(int descriptor, SecretLine& line) {
   }
 }
 
-void ClearSecret(std::string& secret) noexcept {
-  if (secret.capacity() > 0) explicit_bzero(secret.data(), secret.capacity());
-  secret.clear();
-}
-
 }  // namespace quorvane

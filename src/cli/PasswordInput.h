@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/Secret.h"
+
 namespace quorvane {
 
 // Where the CLI takes passwords from. Never the command line or the environment.
@@ -36,8 +38,5 @@ struct SecretLine {
 // Reads the first line of a descriptor byte by byte, so nothing after it is consumed, and gives
 // it without its "\n" or "\r\n". Interrupted when Ctrl-C arrives while the read waits.
 void ReadSecretLine(int descriptor, SecretLine& line);
-
-// Overwrites the bytes a secret ever held (its whole capacity), then empties it.
-void ClearSecret(std::string& secret) noexcept;
 
 }  // namespace quorvane

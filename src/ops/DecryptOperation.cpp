@@ -1,5 +1,6 @@
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "format/CryptHeader.h"
 #include "format/CryptMethod.h"
@@ -12,6 +13,7 @@
 #include "ops/PendingNameGuard.h"
 #include "platform/CFile.h"
 #include "platform/Desktop.h"
+#include "platform/Secret.h"
 
 namespace quorvane {
 
@@ -32,11 +34,13 @@ Outcome OnFileDecrypt(AppState& app, Desktop& desktop) {
     if (allowNewName) targetName = names->target;
   }
 
-  const std::optional<std::string> password = desktop.AskDecryptPassword();
+  std::optional<std::string> password = desktop.AskDecryptPassword();
   if (!password) {
     desktop.Message("Decryption Operation Cancelled.", MessageIcon::Information);
     return Outcome::Cancelled;
   }
+  const std::vector<std::string> signatures = SignaturesForTypedPassword(*password);
+  ClearSecret(*password);  // only the signatures are needed from here on
 
   CFile crypt;
   if (!crypt.Open(cryptName, CFile::modeRead | CFile::shareExclusive)) {
@@ -54,7 +58,7 @@ Outcome OnFileDecrypt(AppState& app, Desktop& desktop) {
                     MessageIcon::Exclamation);
     return Outcome::Refused;
   }
-  if (!PasswordOpensCrypt(header, *password)) {
+  if (!AnySignatureMatches(header, signatures)) {
     desktop.Message("The password you gave for this file is incorrect.", MessageIcon::Exclamation);
     return Outcome::Refused;
   }

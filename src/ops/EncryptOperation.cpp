@@ -12,6 +12,7 @@
 #include "ops/PendingNameGuard.h"
 #include "platform/CFile.h"
 #include "platform/Desktop.h"
+#include "platform/Secret.h"
 #include "services/WipeFile.h"
 
 namespace quorvane {
@@ -47,12 +48,13 @@ Outcome OnFileEncrypt(AppState& app, Desktop& desktop) {
   }
   if (app.options.ForceCryptToHaveCRPExtention) cryptName = ForceCrpExtension(cryptName);
 
-  const std::optional<std::string> password = desktop.AskEncryptPassword();
+  std::optional<std::string> password = desktop.AskEncryptPassword();
   if (!password) {
     desktop.Message("Cancelling Encryption Operation", MessageIcon::Information);
     return Outcome::Cancelled;
   }
   const std::string signature = SignatureForNewCrypt(*password);
+  ClearSecret(*password);  // only the signature is needed from here on
 
   CFile original;
   if (!original.Open(originalName, CFile::modeRead | CFile::shareExclusive)) {

@@ -2,18 +2,30 @@
 
 #include "format/PasswordBytes.h"
 #include "format/PasswordSignature.h"
+#include "platform/Secret.h"
 
 namespace quorvane {
 
 std::string SignatureForNewCrypt(const std::string& password) {
-  return MakePasswordSignature(EncryptionPasswordBytes(password));
+  std::string bytes = EncryptionPasswordBytes(password);
+  std::string signature = MakePasswordSignature(bytes);
+  ClearSecret(bytes);
+  return signature;
 }
 
-bool PasswordOpensCrypt(const CryptHeader& header, const std::string& password) {
-  // Crypts made on Windows, and by this program now, carry the Windows-1252 signature; crypts
-  // of earlier builds carry the signature of the typed UTF-8 bytes.
-  for (const std::string& bytes : DecryptionPasswordCandidates(password)) {
-    if (SignatureMatches(header, MakePasswordSignature(bytes))) return true;
+std::vector<std::string> SignaturesForTypedPassword(const std::string& password) {
+  std::vector<std::string> signatures;
+  std::vector<std::string> forms = DecryptionPasswordCandidates(password);
+  for (std::string& bytes : forms) {
+    if (!bytes.empty()) signatures.push_back(MakePasswordSignature(bytes));
+    ClearSecret(bytes);
+  }
+  return signatures;
+}
+
+bool AnySignatureMatches(const CryptHeader& header, const std::vector<std::string>& signatures) {
+  for (const std::string& signature : signatures) {
+    if (SignatureMatches(header, signature)) return true;
   }
   return false;
 }
