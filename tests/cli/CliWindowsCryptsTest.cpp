@@ -1,10 +1,7 @@
 // Crypts as the Windows program writes them, read back by the built program: Windows paths in
 // the ANSI code page, signatures of the password's Windows-1252 bytes.
-#include <cstdio>
-
 #include "CliFixture.h"
-#include "format/PasswordSignature.h"
-#include "methods/BlockTransforms.h"
+#include "support/CryptBytes.h"
 
 namespace quorvane::test {
 namespace {
@@ -12,28 +9,15 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-// A Secure crypt of content under the header name, signed with signatureBytes.
-std::string WindowsCrypt(const std::string& headerName, const std::string& signatureBytes,
-                         const std::string& content) {
-  const std::string signature = MakePasswordSignature(signatureBytes);
-  char sizes[16];
-  std::snprintf(sizes, sizeof sizes, "%08zx%04zx", content.size(),
-                17 + signature.size() + headerName.size());
-  std::string body = content;
-  SecureScramble(reinterpret_cast<unsigned char*>(body.data()), body.size());
-  return std::string("AX1\x02") + sizes + static_cast<char>(17 + signature.size()) + signature +
-         headerName + body;
-}
-
 using CliWindowsCrypts = CliTest;
 
 TEST_F(CliWindowsCrypts, DecryptsIntoTheCryptsFolderWithTheUtf8Password) {
   const std::string content = "short letter";  // one block tail: Secure depends on its length
   // "C:\DATA\RAPPORTÉ.DOC" in Windows-1252, password "Grüße€" signed in Windows-1252.
-  WriteFileBytes(Path("win.crp"), WindowsCrypt("C:\\DATA\\RAPPORT\xC9.DOC",
-                                               "Gr\xFC\xDF"
-                                               "e\x80",
-                                               content));
+  WriteFileBytes(Path("win.crp"), CryptFileBytes("C:\\DATA\\RAPPORT\xC9.DOC",
+                                                 "Gr\xFC\xDF"
+                                                 "e\x80",
+                                                 content, 2));
 
   const CliResult wrong = Cli({"decrypt", "--password-file", PasswordFile("Grusse\n"), "win.crp"});
   EXPECT_EQ(wrong.status, 1);
@@ -50,7 +34,7 @@ TEST_F(CliWindowsCrypts, DecryptsIntoTheCryptsFolderWithTheUtf8Password) {
 }
 
 TEST_F(CliWindowsCrypts, StatsShowTheConvertedNameAndKeepTheHeader) {
-  const std::string bytes = WindowsCrypt("C:\\DATA\\RAPPORT\xC9.DOC", "pw", "12345");
+  const std::string bytes = CryptFileBytes("C:\\DATA\\RAPPORT\xC9.DOC", "pw", "12345", 2);
   WriteFileBytes(Path("win.crp"), bytes);
 
   const CliResult text = Cli({"stats", "win.crp"});

@@ -8,10 +8,9 @@
 #include "GuiTest.h"
 #include "app/QtDesktop.h"
 #include "dialogs/CProgressDlg.h"
-#include "format/PasswordSignature.h"
-#include "methods/BlockTransforms.h"
 #include "ops/AppState.h"
 #include "ops/Commands.h"
+#include "support/CryptBytes.h"
 #include "support/TempDir.h"
 
 namespace quorvane::test {
@@ -269,18 +268,12 @@ TEST_F(QtDesktopTest, CancelInTheMeterStopsARunningEncryption) {
 TEST_F(QtDesktopTest, ACryptMadeOnWindowsOpensWithThePasswordTypedHere) {
   TempDir dir;
   const std::string content = "Lettre de Fran\xE7ois";
-  const std::string headerName = "C:\\DATA\\RAPPORT\xC9.DOC";
-  const std::string signature = MakePasswordSignature(
-      "Gr\xFC\xDF"
-      "e\x80");  // Grüße€
-  char sizes[16];
-  std::snprintf(sizes, sizeof sizes, "%08zx%04zx", content.size(),
-                17 + signature.size() + headerName.size());
-  std::string body = content;
-  SwapNibbles(reinterpret_cast<unsigned char*>(body.data()), body.size());
   const std::string crypt = dir / "win.crp";
-  WriteFileBytes(crypt, std::string("AX1\x01") + sizes + static_cast<char>(17 + signature.size()) +
-                            signature + headerName + body);
+  // "C:\DATA\RAPPORTÉ.DOC" in Windows-1252, signed with "Grüße€" in Windows-1252.
+  WriteFileBytes(crypt, CryptFileBytes("C:\\DATA\\RAPPORT\xC9.DOC",
+                                       "Gr\xFC\xDF"
+                                       "e\x80",
+                                       content));
 
   QtDesktop desktop(main.get(), files);
   AppState app;

@@ -2,7 +2,6 @@
 // the password's Windows-1252 bytes. Built byte by byte from the format.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -10,25 +9,12 @@
 #include "OpsFixture.h"
 #include "format/CryptHeader.h"
 #include "format/PasswordSignature.h"
-#include "methods/BlockTransforms.h"
+#include "support/CryptBytes.h"
 
 namespace quorvane::test {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// A Quick crypt of content with the header name and the signature of signatureBytes.
-std::string WindowsCrypt(const std::string& headerName, const std::string& signatureBytes,
-                         const std::string& content) {
-  const std::string signature = MakePasswordSignature(signatureBytes);
-  char sizes[16];
-  std::snprintf(sizes, sizeof sizes, "%08zx%04zx", content.size(),
-                17 + signature.size() + headerName.size());
-  std::string body = content;
-  SwapNibbles(reinterpret_cast<unsigned char*>(body.data()), body.size());
-  return std::string("AX1\x01") + sizes + static_cast<char>(17 + signature.size()) + signature +
-         headerName + body;
-}
 
 using WindowsCrypts = OpsTest;
 
@@ -56,7 +42,7 @@ TEST_F(WindowsCrypts, DecryptIntoTheCryptsFolderWithTheUtf8Password) {
     SCOPED_TRACE(c.what);
     const std::string crypt = Path("win.crp");
     const std::string content = SampleBytes(20000);
-    WriteFileBytes(crypt, WindowsCrypt(c.headerName, c.windowsPassword, content));
+    WriteFileBytes(crypt, CryptFileBytes(c.headerName, c.windowsPassword, content));
     ScriptedDesktop desk;
     desk.AnswerDecryptPassword(c.typedPassword);
     app.m_strPendingFile = crypt;
@@ -76,7 +62,7 @@ TEST_F(WindowsCrypts, DecryptIntoTheCryptsFolderWithTheUtf8Password) {
 
 TEST_F(WindowsCrypts, AWrongPasswordIsStillRefused) {
   const std::string crypt = Path("win.crp");
-  const std::string bytes = WindowsCrypt("C:\\DATA\\REPORT.DOC", "gr\xFCn", "data");
+  const std::string bytes = CryptFileBytes("C:\\DATA\\REPORT.DOC", "gr\xFCn", "data");
   WriteFileBytes(crypt, bytes);
   for (const char* wrong : {"grun", "gr\xC3\xBC", "GR\xC3\x9CN", ""}) {
     ScriptedDesktop desk;
@@ -94,7 +80,7 @@ TEST_F(WindowsCrypts, AHeaderNameThatNamesNoFileIsRefused) {
   for (const char* name : {"C:\\DATA\\", "C:\\DATA\\..", "."}) {
     SCOPED_TRACE(name);
     const std::string crypt = Path("win.crp");
-    const std::string bytes = WindowsCrypt(name, "pw", "data");
+    const std::string bytes = CryptFileBytes(name, "pw", "data");
     WriteFileBytes(crypt, bytes);
     ScriptedDesktop desk;
     desk.AnswerDecryptPassword("pw");
@@ -144,7 +130,7 @@ TEST_F(WindowsCrypts, CryptsMadeHereCarryTheWindowsSignatureWhereThereIsOne) {
 TEST_F(WindowsCrypts, CryptsOfEarlierBuildsStillDecrypt) {
   const std::string target = Path("old.txt");
   const std::string crypt = Path("old.crp");
-  WriteFileBytes(crypt, WindowsCrypt(target, "gr\xC3\xBC\xC3\x9F", "old content"));
+  WriteFileBytes(crypt, CryptFileBytes(target, "gr\xC3\xBC\xC3\x9F", "old content"));
   ScriptedDesktop desk;
   desk.AnswerDecryptPassword("gr\xC3\xBC\xC3\x9F");
   app.m_strPendingFile = crypt;
@@ -154,7 +140,7 @@ TEST_F(WindowsCrypts, CryptsOfEarlierBuildsStillDecrypt) {
 
 TEST_F(WindowsCrypts, StatisticsShowTheConvertedNameAndKeepTheBytes) {
   const std::string crypt = Path("win.crp");
-  const std::string bytes = WindowsCrypt("C:\\DATA\\RAPPORT\xC9.DOC", "pw", "12345");
+  const std::string bytes = CryptFileBytes("C:\\DATA\\RAPPORT\xC9.DOC", "pw", "12345");
   WriteFileBytes(crypt, bytes);
   EXPECT_EQ(ShowCryptStatistics(crypt, desktop), Outcome::Completed);
   ASSERT_EQ(desktop.Record().size(), 1u);
