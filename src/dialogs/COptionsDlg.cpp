@@ -6,11 +6,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <iterator>
+#include <string_view>
+#include <utility>
 
 #include "dialogs/FieldExchange.h"
 #include "dialogs/SimpleComboBox.h"
 #include "dialogs/TextBytes.h"
 #include "dialogs/Widgets.h"
+#include "settings/OptionKeys.h"
 
 namespace quorvane {
 namespace {
@@ -56,42 +60,30 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
   auto* stats = AddCheckBox(this, units, "check1008", "Show Stats When Complete", 115, 50, 105, 10);
   SetTabOrder({ok, cancel, ask, m_method->Edit(), wipe, hidden, force, remove, allowNew, stats});
 
-  m_flags[0] = {&COptionsDlg::AllowNewDecryptionName, allowNew};
-  m_flags[1] = {&COptionsDlg::AlwaysAskOptions, ask};
-  m_flags[2] = {&COptionsDlg::AlwaysShowStats, stats};
-  m_flags[3] = {&COptionsDlg::DeleteCryptAfterDecryption, remove};
-  m_flags[4] = {&COptionsDlg::ForceCryptToHaveCRPExtention, force};
-  m_flags[5] = {&COptionsDlg::MarkCryptAsHiddenFile, hidden};
-  m_flags[6] = {&COptionsDlg::WipeandDeleteOriginalFile, wipe};
+  // The check box of each flag, by its profile key; the key table gives the fields and their order.
+  const std::pair<std::string_view, QCheckBox*> boxes[] = {
+      {"AllowNewDecryptionName", allowNew},
+      {"AlwaysAskOptions", ask},
+      {"AlwaysShowStats", stats},
+      {"DeleteCryptAfterDecryption", remove},
+      {"ForceCryptToHaveCRPExtention", force},
+      {"MarkCryptAsHiddenFile", hidden},
+      {"WipeandDeleteOriginalFile", wipe},
+  };
+  std::size_t flags = 0;
+  for (const OptionKey& key : kOptionKeys) {
+    if (key.type != OptionKey::Type::Flag) continue;
+    for (const auto& [name, box] : boxes) {
+      if (name == key.name) m_flags[flags++] = {key.flag, box};
+    }
+  }
+  Q_ASSERT(flags == std::size(m_flags));
+  EncryptionMethod.clear();
 
   ok->setDefault(true);
   ok->setFocus(Qt::OtherFocusReason);
   connect(ok, &QPushButton::clicked, this, &COptionsDlg::accept);
   connect(cancel, &QPushButton::clicked, this, &COptionsDlg::reject);
-}
-
-void COptionsDlg::SetOptions(const AppOptions& options) {
-  AllowNewDecryptionName = options.AllowNewDecryptionName;
-  AlwaysAskOptions = options.AlwaysAskOptions;
-  AlwaysShowStats = options.AlwaysShowStats;
-  DeleteCryptAfterDecryption = options.DeleteCryptAfterDecryption;
-  ForceCryptToHaveCRPExtention = options.ForceCryptToHaveCRPExtention;
-  MarkCryptAsHiddenFile = options.MarkCryptAsHiddenFile;
-  WipeandDeleteOriginalFile = options.WipeandDeleteOriginalFile;
-  EncryptionMethod = options.EncryptionMethod;
-}
-
-AppOptions COptionsDlg::Options() const {
-  AppOptions options;
-  options.AllowNewDecryptionName = AllowNewDecryptionName;
-  options.AlwaysAskOptions = AlwaysAskOptions;
-  options.AlwaysShowStats = AlwaysShowStats;
-  options.DeleteCryptAfterDecryption = DeleteCryptAfterDecryption;
-  options.ForceCryptToHaveCRPExtention = ForceCryptToHaveCRPExtention;
-  options.MarkCryptAsHiddenFile = MarkCryptAsHiddenFile;
-  options.WipeandDeleteOriginalFile = WipeandDeleteOriginalFile;
-  options.EncryptionMethod = EncryptionMethod;
-  return options;
 }
 
 int COptionsDlg::exec() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <string>
 
 #include "settings/AppOptions.h"
 
@@ -15,7 +14,9 @@ class SimpleComboBox;
 // Opening shows them (a flag of 1 or 2 checks its box, any other value unchecks it and reads
 // as 0; the method selects the first list text it begins, ignoring case); OK takes them back
 // as 0 or 1 and the method text as it stands, refusing one longer than 80 characters.
-class COptionsDlg : public QDialog {
+// The dialog holds its own copy of the eight fields, under their profile names (the AppOptions
+// base); the constructor gives the defaults with an empty method text.
+class COptionsDlg : public QDialog, public AppOptions {
   Q_OBJECT
 
  public:
@@ -23,18 +24,9 @@ class COptionsDlg : public QDialog {
 
   explicit COptionsDlg(QWidget* parent = nullptr);
 
-  int AllowNewDecryptionName = 0;
-  int AlwaysAskOptions = 0;
-  int AlwaysShowStats = 1;
-  int DeleteCryptAfterDecryption = 1;
-  int ForceCryptToHaveCRPExtention = 0;
-  int MarkCryptAsHiddenFile = 0;
-  int WipeandDeleteOriginalFile = 0;
-  std::string EncryptionMethod;
-
   // Copies all eight fields from or into an options record.
-  void SetOptions(const AppOptions& options);
-  AppOptions Options() const;
+  void SetOptions(const AppOptions& options) { static_cast<AppOptions&>(*this) = options; }
+  AppOptions Options() const { return static_cast<const AppOptions&>(*this); }
 
   int exec() override;
 
@@ -44,7 +36,7 @@ class COptionsDlg : public QDialog {
 
  private:
   struct Flag {
-    int COptionsDlg::*field;
+    int AppOptions::*field;
     QCheckBox* box;
   };
   void OnInitDialog();
