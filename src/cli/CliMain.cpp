@@ -1,9 +1,11 @@
 #include "cli/CliMain.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "cli/CommandLine.h"
 #include "cli/ConsoleDesktop.h"
@@ -12,6 +14,7 @@
 #include "cli/Interrupt.h"
 #include "cli/Listings.h"
 #include "ops/Commands.h"
+#include "ops/CrpExtension.h"
 #include "settings/OptionsProfile.h"
 
 namespace quorvane {
@@ -39,12 +42,23 @@ AppOptions RunOptions(const CliRequest& request) {
   return options;
 }
 
+// The name the encryption of a source writes its crypt under, without -o: the default name, then
+// the .CRP rule when it is set.
+std::string CryptNameFor(const std::string& source, const AppOptions& options) {
+  const std::string crypt = DefaultCryptName(source);
+  return options.ForceCryptToHaveCRPExtention ? ForceCrpExtension(crypt) : crypt;
+}
+
 // Runs the command once per file, each as its own operation, as a drop of that file would.
 // A failure does not stop the others; Ctrl-C does. The status is that of the worst.
 int RunFiles(Command command, const CliRequest& request, ConsoleDesktop& desktop) {
   const AppOptions options = RunOptions(request);
   const bool several = request.files.size() > 1;
   int status = kExitCompleted;
+  // Derived crypt names can coincide (report.txt and report.doc, or any two names under the
+  // .CRP rule); a later source must not replace an earlier one's crypt, which after a wipe is
+  // the only copy of that file.
+  std::vector<std::string> cryptNames;
   for (std::size_t i = 0; i < request.files.size(); ++i) {
     if (Interrupted()) {
       WriteErrorLine("quorvane-cli: interrupted; " + std::to_string(request.files.size() - i) +
@@ -52,6 +66,16 @@ int RunFiles(Command command, const CliRequest& request, ConsoleDesktop& desktop
       return kExitNotCompleted;
     }
     const std::string name = AbsoluteName(request.files[i]);
+    if (command == OnFileEncrypt && !request.output) {
+      const std::string crypt = CryptNameFor(name, options);
+      if (std::find(cryptNames.begin(), cryptNames.end(), crypt) != cryptNames.end()) {
+        WriteErrorLine("quorvane-cli: " + OneLine(name) + " not encrypted: " + OneLine(crypt) +
+                       " is the crypt of an earlier file of this run");
+        status = kExitNotCompleted;
+        continue;
+      }
+      cryptNames.push_back(crypt);
+    }
     AppState state;
     state.options = options;
     state.profile = nullptr;

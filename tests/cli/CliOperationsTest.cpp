@@ -307,6 +307,41 @@ TEST_F(CliOperations, QuietDropsInformationAndStatistics) {
   EXPECT_THAT(failed.ErrLines(), ElementsAre("The password you gave for this file is incorrect."));
 }
 
+TEST_F(CliOperations, TwoSourcesOfOneRunNeverShareACrypt) {
+  // Names the CLI derives can coincide; the later source must not replace the earlier crypt,
+  // which after --wipe is the only copy of its file.
+  const struct {
+    const char* flag;
+    const char* first;
+    const char* second;
+    const char* crypt;
+  } cases[] = {
+      {"--no-crp", "report.txt", "report.doc", "report.crp"},
+      {"--crp", "a.txt", "a.b.doc", "a.CRP"},
+  };
+  ASSERT_EQ(Folder().find('.'), std::string::npos) << "the .CRP rule looks at folder names too";
+  const std::string pw = PasswordFile("pw\n");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.flag);
+    WriteFileBytes(Path(c.first), "first file");
+    WriteFileBytes(Path(c.second), "second file");
+    const CliResult result =
+        Cli({"encrypt", "-q", "--wipe", c.flag, "--password-file", pw, c.first, c.second});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_THAT(result.ErrLines(),
+                ElementsAre("quorvane-cli: " + Path(c.second) + " not encrypted: " + Path(c.crypt) +
+                            " is the crypt of an earlier file of this run"));
+    EXPECT_EQ(ReadFileBytes(Path(c.second)), "second file");
+    EXPECT_FALSE(FileExists(Path(c.first)));
+
+    const CliResult dec = Cli({"decrypt", "-q", "--password-file", pw, c.crypt});
+    EXPECT_EQ(dec.status, 0) << dec.err;
+    EXPECT_EQ(ReadFileBytes(Path(c.first)), "first file");
+    ASSERT_EQ(unlink(Path(c.first).c_str()), 0);
+    ASSERT_EQ(unlink(Path(c.second).c_str()), 0);
+  }
+}
+
 TEST_F(CliOperations, SeveralFilesRunOnAndReportTheWorst) {
   WriteFileBytes(Path("a.txt"), "a");
   WriteFileBytes(Path("c.txt"), "c");
