@@ -5,10 +5,20 @@
 namespace quorvane {
 
 std::string OneLine(std::string_view text) {
-  std::string line(text);
-  for (char& c : line) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) c = '?';
+  std::string line;
+  line.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F) {
+      line += '?';
+    } else if (byte == 0xC2 && i + 1 < text.size() &&
+               static_cast<unsigned char>(text[i + 1]) < 0xA0 &&
+               static_cast<unsigned char>(text[i + 1]) >= 0x80) {
+      line += '?';  // U+0080 to U+009F, the C1 controls (U+009B is CSI, U+009D OSC)
+      ++i;
+    } else {
+      line += text[i];
+    }
   }
   return line;
 }

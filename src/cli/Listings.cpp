@@ -98,6 +98,13 @@ std::string JsonString(std::string_view bytes) {
     if (length == 0) {
       out += "\xEF\xBF\xBD";  // U+FFFD REPLACEMENT CHARACTER
       ++i;
+    } else if (c == 0xC2 && static_cast<unsigned char>(bytes[i + 1]) < 0xA0) {
+      // A C1 control (U+0080 to U+009F): escaped like the other controls, so the text never
+      // carries a terminal sequence.
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(bytes[i + 1]));
+      out += escape;
+      i += length;
     } else {
       out.append(bytes.substr(i, length));
       i += length;

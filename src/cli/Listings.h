@@ -12,8 +12,8 @@ namespace quorvane {
 // Listings on stdout: the statistics of crypts and the options, as text or as JSON.
 
 // A JSON string literal for bytes. Valid UTF-8 passes unchanged; quotes, backslashes and control
-// characters are escaped; a byte that is not part of valid UTF-8 (a name need not be) becomes
-// U+FFFD, so the output is always valid JSON.
+// characters (the C1 controls U+0080 to U+009F too) are escaped; a byte that is not part of valid
+// UTF-8 (a name need not be) becomes U+FFFD, so the output is always valid JSON.
 std::string JsonString(std::string_view bytes);
 
 // The statistics of one crypt as an object with the keys crypt_name, crypt_size, original_name,

@@ -110,6 +110,7 @@ TEST(JsonText, StringsAreValidJsonForAnyBytes) {
       {"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},                  // overlong
       {"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},  // surrogate
       {"\xE2\x82", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},                  // cut short
+      {"\xC2\x9D\xC2\x80\xC2\xA0", "\"\\u009d\\u0080\xC2\xA0\""},    // C1 controls
   };
   for (const auto& c : cases) {
     const std::string json = JsonString(c.bytes);
@@ -125,6 +126,11 @@ TEST(JsonText, StringsAreValidJsonForAnyBytes) {
 TEST(ConsoleLines, ControlCharactersCannotBreakALine) {
   EXPECT_EQ(OneLine("a\nb\x1b[2Jc\td"), "a?b?[2Jc?d");
   EXPECT_EQ(OneLine("caf\xC3\xA9"), "caf\xC3\xA9");
+  // The C1 controls in UTF-8 (U+0080 to U+009F) start sequences too: U+009B is CSI, U+009D OSC.
+  EXPECT_EQ(OneLine("a\xC2\x9B"
+                    "2Jb\xC2\x9D"
+                    "0;t\xC2\x80\xC2\x9F\xC2\xA0"),
+            "a?2Jb?0;t??\xC2\xA0");
 }
 
 TEST(ConsoleLines, MeterLineFitsTheTerminal) {

@@ -48,5 +48,17 @@ TEST_F(CliWindowsCrypts, StatsShowTheConvertedNameAndKeepTheHeader) {
   EXPECT_EQ(ReadFileBytes(Path("win.crp")), bytes);
 }
 
+TEST_F(CliWindowsCrypts, StatsOfACraftedNameSendNoControlsToTheTerminal) {
+  // 0x9D, undefined in Windows-1252, reads as U+009D, which terminals take for OSC; 0x1B is ESC.
+  WriteFileBytes(Path("evil.crp"), CryptFileBytes("C:\\X\x9D"
+                                                  "0;owned\x1B\\.DOC",
+                                                  "pw", "12345", 2));
+  const CliResult text = Cli({"stats", "evil.crp"});
+  EXPECT_EQ(text.status, 0);
+  EXPECT_THAT(text.out, HasSubstr("Original Name:          C:\\X?0;owned?\\.DOC\n"));
+  const CliResult json = Cli({"stats", "--json", "evil.crp"});
+  EXPECT_THAT(json.out, HasSubstr(R"("original_name": "C:\\X\u009d0;owned\u001b\\.DOC")"));
+}
+
 }  // namespace
 }  // namespace quorvane::test
