@@ -93,7 +93,16 @@ QLabel* AddWrappedLabel(QWidget* dialog, const DialogUnits& units, const char* o
 
 void FitWidthToText(QWidget* control, const DialogUnits& units) {
   const QWidget* dialog = control->parentWidget();
-  const int room = dialog ? dialog->width() - units.X(5) - control->x() : control->width();
+  int room = dialog ? dialog->width() - units.X(5) - control->x() : control->width();
+  if (dialog) {
+    const QRect own = control->geometry();
+    for (const QWidget* other : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const QRect place = other->geometry();
+      const bool sameRows = place.top() <= own.bottom() && own.top() <= place.bottom();
+      if (other != control && sameRows && place.left() >= own.right())
+        room = qMin(room, place.left() - units.X(5) - control->x());
+    }
+  }
   const int wanted = qMin(control->sizeHint().width(), room);
   if (wanted > control->width()) control->resize(wanted, control->height());
 }

@@ -59,7 +59,9 @@ QLineEdit* AddEdit(QWidget* dialog, const DialogUnits& units, const char* object
                    int width, int height);
 
 // Widens a control to the width its text needs, never past the dialog's right edge less
-// the 5-unit margin of the templates, and never narrower than its template width.
+// the 5-unit margin of the templates, nor to within 5 units of a control already placed to its
+// right on the same rows (it would lie over it and take its clicks), and never narrower than its
+// template width.
 void FitWidthToText(QWidget* control, const DialogUnits& units);
 
 // Makes the Tab key visit the controls in the order given (the template order).

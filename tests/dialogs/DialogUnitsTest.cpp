@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <functional>
 #include <memory>
 
@@ -75,10 +76,22 @@ TEST(DialogUnits, EveryDialogHasItsTemplateSizeInItsOwnFont) {
       SCOPED_TRACE(std::string(kind.name) + " at " + std::to_string(points) + " points");
       const auto dialog = kind.make(&owner);
       EXPECT_EQ(dialog->size(), units.Size(kind.width, kind.height));
-      // Every control lies inside the dialog.
-      for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      // Every control lies inside the dialog, and none covers another (a label widened over
+      // a button would take its clicks); only a group box holds other controls.
+      const auto controls = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+      for (QWidget* control : controls) {
         EXPECT_TRUE(dialog->rect().contains(control->geometry()))
             << control->objectName().toStdString();
+        if (qobject_cast<QGroupBox*>(control)) continue;
+        for (QWidget* other : controls) {
+          if (other == control || qobject_cast<QGroupBox*>(other)) continue;
+          // Template places next to each other may share a row of pixels after rounding.
+          const QRect shared = control->geometry().intersected(other->geometry());
+          EXPECT_TRUE(shared.width() <= 1 || shared.height() <= 1)
+              << control->objectName().toStdString() << " covers "
+              << other->objectName().toStdString();
+        }
+      }
     }
   }
   QApplication::setFont(normal);
