@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -13,8 +14,13 @@
 #include "cli/CryptNames.h"
 #include "cli/Interrupt.h"
 #include "cli/Listings.h"
+#include "format/CryptHeader.h"
 #include "ops/Commands.h"
 #include "ops/CrpExtension.h"
+#include "ops/DecryptTarget.h"
+#include "ops/HeaderSoundness.h"
+#include "platform/CFile.h"
+#include "platform/CFileException.h"
 #include "settings/OptionsProfile.h"
 
 namespace quorvane {
@@ -49,6 +55,20 @@ std::string CryptNameFor(const std::string& source, const AppOptions& options) {
   return options.ForceCryptToHaveCRPExtention ? ForceCrpExtension(crypt) : crypt;
 }
 
+// The file a crypt decrypts to without -o, as the decryption will find it in the header; nullopt
+// when the crypt cannot be read or decrypted at all (the decryption then reports why).
+std::optional<std::string> TargetNameOf(const std::string& cryptName) {
+  try {
+    CFile crypt;
+    if (!crypt.Open(cryptName, CFile::modeRead | CFile::shareExclusive)) return std::nullopt;
+    const CryptHeader header = ReadCryptHeader(crypt);
+    if (!HeaderIsDecryptable(header, crypt.GetLength())) return std::nullopt;
+    return TargetNameFromHeader(header, cryptName);
+  } catch (const CFileException&) {
+    return std::nullopt;
+  }
+}
+
 // Runs the command once per file, each as its own operation, as a drop of that file would.
 // A failure does not stop the others; Ctrl-C does. The status is that of the worst.
 int RunFiles(Command command, const CliRequest& request, ConsoleDesktop& desktop) {
@@ -59,6 +79,9 @@ int RunFiles(Command command, const CliRequest& request, ConsoleDesktop& desktop
   // .CRP rule); a later source must not replace an earlier one's crypt, which after a wipe is
   // the only copy of that file.
   std::vector<std::string> cryptNames;
+  // Likewise two crypts can record one name; a later one must not replace the file an earlier
+  // one gave back, whose crypt is deleted by default.
+  std::vector<std::string> decryptedNames;
   for (std::size_t i = 0; i < request.files.size(); ++i) {
     if (Interrupted()) {
       WriteErrorLine("quorvane-cli: interrupted; " + std::to_string(request.files.size() - i) +
@@ -76,12 +99,25 @@ int RunFiles(Command command, const CliRequest& request, ConsoleDesktop& desktop
       }
       cryptNames.push_back(crypt);
     }
+    std::optional<std::string> target;
+    if (command == OnFileDecrypt && !request.output) {
+      target = TargetNameOf(name);
+      if (target && std::find(decryptedNames.begin(), decryptedNames.end(), *target) !=
+                        decryptedNames.end()) {
+        WriteErrorLine("quorvane-cli: " + OneLine(name) + " not decrypted: " + OneLine(*target) +
+                       " is the file of an earlier crypt of this run");
+        status = kExitNotCompleted;
+        continue;
+      }
+    }
     AppState state;
     state.options = options;
     state.profile = nullptr;
     desktop.SetCurrentFile(name, several);
     if (command != OnFileStatistics) state.m_strPendingFile = name;
-    const int fileStatus = ExitStatusOf(RunCommand(command, state, desktop));
+    const Outcome outcome = RunCommand(command, state, desktop);
+    if (target && outcome == Outcome::Completed) decryptedNames.push_back(*target);
+    const int fileStatus = ExitStatusOf(outcome);
     if (fileStatus > status) status = fileStatus;
   }
   return status;

@@ -342,6 +342,27 @@ TEST_F(CliOperations, TwoSourcesOfOneRunNeverShareACrypt) {
   }
 }
 
+TEST_F(CliOperations, TwoCryptsOfOneRunNeverDecryptOverEachOther) {
+  // Two crypts of one file made on different days record the same name; decrypting both must
+  // not replace the first file after its crypt is gone.
+  const std::string pw = PasswordFile("pw\n");
+  WriteFileBytes(Path("report.txt"), "monday");
+  EncryptOk({"-o", "mon.crp", "report.txt"});
+  WriteFileBytes(Path("report.txt"), "tuesday");
+  EncryptOk({"-o", "tue.crp", "report.txt"});
+  ASSERT_EQ(unlink(Path("report.txt").c_str()), 0);
+  const std::string tuesday = ReadFileBytes(Path("tue.crp"));
+
+  const CliResult result = Cli({"decrypt", "-q", "--password-file", pw, "mon.crp", "tue.crp"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_THAT(result.ErrLines(), ElementsAre("quorvane-cli: " + Path("tue.crp") +
+                                             " not decrypted: " + Path("report.txt") +
+                                             " is the file of an earlier crypt of this run"));
+  EXPECT_EQ(ReadFileBytes(Path("report.txt")), "monday");
+  EXPECT_FALSE(FileExists(Path("mon.crp")));
+  EXPECT_EQ(ReadFileBytes(Path("tue.crp")), tuesday);
+}
+
 TEST_F(CliOperations, SeveralFilesRunOnAndReportTheWorst) {
   WriteFileBytes(Path("a.txt"), "a");
   WriteFileBytes(Path("c.txt"), "c");
