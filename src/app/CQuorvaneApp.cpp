@@ -1,5 +1,7 @@
 #include "app/CQuorvaneApp.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTimer>
 #include <filesystem>
 #include <system_error>
@@ -107,7 +109,21 @@ void CQuorvaneApp::Unregister() {
 }
 
 void CQuorvaneApp::Run(Command command) {
-  RunCommand(command, m_state, TheDesktop());
+  struct Depth {
+    int& count;
+    explicit Depth(int& c) : count(c) { ++count; }
+    ~Depth() { --count; }
+  };
+  {
+    const Depth depth(m_running);
+    RunCommand(command, m_state, TheDesktop());
+  }
+  // The main window may have been closed while a meter ran events. Qt counts windows only as
+  // they close, and the meter was open then, so the program would go on without a window.
+  if (m_running == 0 && m_mainFrame && !m_mainFrame->isVisible() &&
+      QGuiApplication::quitOnLastWindowClosed()) {
+    QCoreApplication::quit();
+  }
 }
 
 void CQuorvaneApp::OnCommand(int commandId) {

@@ -66,6 +66,7 @@ class CQuorvaneApp : public QObject {
   std::unique_ptr<Desktop> m_ownDesktop;
   int m_exitStatus = 0;
   bool m_startupFinished = false;
+  int m_running = 0;  // commands running, nested ones included
 };
 
 }  // namespace quorvane

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 
 #include "AppTest.h"
@@ -143,6 +144,32 @@ TEST_F(MainFrameTest, ViewTogglesHideAndShowTheBars) {
 TEST_F(MainFrameTest, ExitClosesTheWindow) {
   Frame().ActionFor(cmd::AppExit)->trigger();
   EXPECT_FALSE(Frame().isVisible());
+}
+
+// Exit chosen while an operation copies (its meter runs events): Qt counts windows only as they
+// close, and the meter was still open then, so the program must end once the operation is over.
+TEST_F(MainFrameTest, ExitDuringAnOperationEndsTheProgramWhenTheOperationIsOver) {
+  const std::string plain = MakeFile("plain.txt", std::string(200000, 'x'));
+  m_desktop.AnswerEncryptNames(FileNames{plain, plain + ".crp"});
+  m_desktop.AnswerEncryptPassword("secret");
+  CQuorvaneApp& app = Start({});
+  QWidget meter;  // stands in for the meter window that is open while the routine copies
+  bool closed = false;
+  m_desktop.OnPercent([&](int) {
+    if (closed) return;
+    closed = true;
+    meter.show();
+    app.MainFrame()->close();
+    meter.hide();
+  });
+  QApplication::setQuitOnLastWindowClosed(true);
+  QTimer::singleShot(0, &app, [&app] { app.OnCommand(cmd::FileEncrypt); });
+  QTimer::singleShot(5000, &app, [] { QCoreApplication::exit(7); });  // still running: a fault
+  const int status = QApplication::exec();
+  QApplication::setQuitOnLastWindowClosed(false);
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(FileExists(plain + ".crp"));  // the operation ran to its end first
 }
 
 TEST_F(MainFrameTest, F1ShowsTheGuide) {
