@@ -23,6 +23,9 @@ void InstallInterruptHandlers() {
   sigemptyset(&action.sa_mask);
   action.sa_flags = 0;  // no SA_RESTART: a blocked read must return and look at the flag
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+  // A reader that goes away (`quorvane-cli stats a.crp | head -1`) must not end a run in the
+  // middle of an operation: the lost output is dropped and the operation finishes.
+  std::signal(SIGPIPE, SIG_IGN);
 }
 
 bool Interrupted() noexcept {

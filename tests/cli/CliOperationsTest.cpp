@@ -189,6 +189,19 @@ TEST_F(CliOperations, HiddenListsTheCryptInTheFolder) {
   EXPECT_TRUE(FileExists(Path("a.crp")));
 }
 
+// The statistics go to stdout after the crypt is written; a reader that has gone away must not
+// end the run before the crypt is marked hidden and the completion is reported.
+TEST_F(CliOperations, AReaderThatGoesAwayDoesNotCutTheRunShort) {
+  WriteFileBytes(Path("a.txt"), "data");
+  CliInvocation run =
+      Invocation({"encrypt", "--hidden", "--password-file", PasswordFile("pw\n"), "a.txt"});
+  run.stdoutClosed = true;
+  const CliResult result = RunCliBinary(run);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_THAT(result.ErrLines(), ElementsAre("Encryption Process Completed."));
+  EXPECT_THAT(FileLines(Path(".hidden")), ElementsAre("a.crp"));
+}
+
 TEST_F(CliOperations, ProfileTakesEffectAndFlagsOverrideItWithoutWritingIt) {
   const std::string profile =
       "[Options]\n"

@@ -78,12 +78,17 @@ CliProcess::CliProcess(const CliInvocation& invocation) {
   m_pid = fork();
   if (m_pid == 0) {
     setsid();  // no controlling terminal: /dev/tty cannot be opened
+    // The child keeps only its own ends: a reading end left open here would keep a closed
+    // stdout from ever looking closed. Closed first: the dup2 calls below may reuse the numbers.
+    close(out[0]);
+    close(err[0]);
     const int null = open("/dev/null", O_RDONLY);
     dup2(null, 0);
     dup2(out[1], 1);
     dup2(err[1], 2);
     if (extra[0] >= 0) dup2(extra[0], 3);
     signal(SIGINT, SIG_DFL);
+    signal(SIGPIPE, SIG_DFL);  // as a shell starts it, whatever the test runner ignores
     if (chdir(invocation.workingFolder.c_str()) != 0) _exit(126);
     execve(argv[0], argv.data(), envp.data());
     _exit(127);
@@ -91,7 +96,11 @@ CliProcess::CliProcess(const CliInvocation& invocation) {
   close(out[1]);
   close(err[1]);
   if (extra[0] >= 0) close(extra[0]);
-  m_out = out[0];
+  if (invocation.stdoutClosed) {
+    close(out[0]);
+  } else {
+    m_out = out[0];
+  }
   m_err = err[0];
   if (m_pid < 0) ADD_FAILURE() << "fork: " << std::strerror(errno);
 }

@@ -15,6 +15,8 @@ struct CliInvocation {
   std::string configHome;         // the child's private XDG_CONFIG_HOME
   // Written to a pipe that the child holds as descriptor 3 (for --password-fd 3).
   std::optional<std::string> descriptor3;
+  // The reading end of stdout is closed at once, as when the reader of a pipe has gone.
+  bool stdoutClosed = false;
 };
 
 // What a run left: the exit status (128 + signal when a signal ended it), stdout and stderr.
