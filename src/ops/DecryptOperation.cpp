@@ -8,6 +8,7 @@
 #include "ops/Commands.h"
 #include "ops/DecryptTarget.h"
 #include "ops/HeaderSoundness.h"
+#include "ops/LinkedName.h"
 #include "ops/PartialOutput.h"
 #include "ops/PasswordCheck.h"
 #include "ops/PendingNameGuard.h"
@@ -91,7 +92,7 @@ Outcome OnFileDecrypt(AppState& app, Desktop& desktop) {
   }
 
   if (result == 0) {
-    CFile::Remove(targetName);
+    CFile::Remove(FileBehindName(targetName));
     return Outcome::Cancelled;
   }
   if (app.options.DeleteCryptAfterDecryption) {

@@ -7,6 +7,7 @@
 #include "methods/MethodRoutines.h"
 #include "ops/Commands.h"
 #include "ops/CrpExtension.h"
+#include "ops/LinkedName.h"
 #include "ops/PartialOutput.h"
 #include "ops/PasswordCheck.h"
 #include "ops/PendingNameGuard.h"
@@ -95,7 +96,7 @@ Outcome OnFileEncrypt(AppState& app, Desktop& desktop) {
   }
 
   if (result == 0) {
-    CFile::Remove(cryptName);
+    CFile::Remove(FileBehindName(cryptName));
     return Outcome::Cancelled;
   }
 
@@ -103,7 +104,7 @@ Outcome OnFileEncrypt(AppState& app, Desktop& desktop) {
     // The crypt is on the disk, its name too, before the only other copy is destroyed.
     CFile::SyncDirectoryOf(cryptName);
     WipeFile(originalName, desktop);
-    CFile::Remove(originalName);
+    CFile::Remove(FileBehindName(originalName));
   }
   if (app.options.AlwaysShowStats) ShowCryptStatistics(cryptName, desktop);
   if (app.options.MarkCryptAsHiddenFile) MarkHidden(cryptName);

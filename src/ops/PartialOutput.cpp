@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "ops/LinkedName.h"
 #include "platform/CFile.h"
 
 namespace quorvane {
@@ -16,7 +17,7 @@ PartialOutput::~PartialOutput() {
   // The error that brought us here is the one the user is told about; a failure to remove the
   // partial file on top of it cannot be reported and is left as it is.
   std::error_code ignored;
-  std::filesystem::remove(m_strFileName, ignored);
+  std::filesystem::remove(FileBehindName(m_strFileName), ignored);
 }
 
 }  // namespace quorvane
