@@ -8,12 +8,31 @@
 #include <algorithm>
 #include <cerrno>
 #include <mutex>
+#include <set>
+#include <utility>
 
 #include "platform/HiddenList.h"
 
 namespace quorvane {
 
 namespace {
+
+// The files this process holds open, by device and inode. flock alone keeps a second open out
+// on local file systems; on some network file systems it is emulated with per-process locks,
+// which let a second open in the same process through. The registry refuses that open too, so
+// naming the original as its own crypt can never truncate it.
+std::mutex g_openFilesMutex;
+std::set<std::pair<std::uint64_t, std::uint64_t>> g_openFiles;
+
+bool RegisterOpenFile(std::uint64_t device, std::uint64_t inode) {
+  const std::lock_guard<std::mutex> lock(g_openFilesMutex);
+  return g_openFiles.emplace(device, inode).second;
+}
+
+void UnregisterOpenFile(std::uint64_t device, std::uint64_t inode) noexcept {
+  const std::lock_guard<std::mutex> lock(g_openFilesMutex);
+  g_openFiles.erase({device, inode});
+}
 
 // The write fault of the test seam, shared by every CFile in the process.
 struct WriteFault {
@@ -121,14 +140,25 @@ bool CFile::Open(const std::string& fileName, unsigned openFlags, CFileException
                                          : CFileException::CauseFromErrno(osError),
                   osError);
   }
+  const auto device = static_cast<std::uint64_t>(st.st_dev);
+  const auto inode = static_cast<std::uint64_t>(st.st_ino);
+  if (!RegisterOpenFile(device, inode)) {
+    return refuse(CFileException::sharingViolation, EWOULDBLOCK);
+  }
+  auto refuseRegistered = [&](int osError) {
+    UnregisterOpenFile(device, inode);
+    return refuse(CFileException::CauseFromErrno(osError), osError);
+  };
   // Truncate only now that the file is ours alone.
   if (existed && truncate && st.st_size != 0 && ftruncate(fd, 0) != 0) {
-    return refuse(CFileException::CauseFromErrno(errno), errno);
+    return refuseRegistered(errno);
   }
   const int statusFlags = fcntl(fd, F_GETFL);
   if (statusFlags < 0 || fcntl(fd, F_SETFL, statusFlags & ~O_NONBLOCK) != 0) {
-    return refuse(CFileException::CauseFromErrno(errno), errno);
+    return refuseRegistered(errno);
   }
+  m_device = device;
+  m_inode = inode;
   m_fd = fd;
   m_strFileName = fileName;
   return true;
@@ -177,12 +207,14 @@ void CFile::Close() {
   if (m_fd < 0) return;
   const int fd = m_fd;
   m_fd = -1;
+  UnregisterOpenFile(m_device, m_inode);
   // The descriptor is gone after close, even when it reports EINTR.
   if (close(fd) != 0 && errno != EINTR) Throw(errno, m_strFileName);
 }
 
 void CFile::Abort() noexcept {
   if (m_fd < 0) return;
+  UnregisterOpenFile(m_device, m_inode);
   close(m_fd);
   m_fd = -1;
 }

@@ -81,6 +81,8 @@ class CFile {
 
  private:
   int m_fd = -1;
+  std::uint64_t m_device = 0;  // of the open file, for the process's registry of open files
+  std::uint64_t m_inode = 0;
   std::string m_strFileName;
 };
 
