@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libcli11-dev
-  xvfb xauth shared-mime-info xdg-utils desktop-file-utils
+  xvfb xauth x11-utils shared-mime-info xdg-utils desktop-file-utils
   dpkg-dev file clang-format
 )
 
