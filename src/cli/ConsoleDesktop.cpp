@@ -210,15 +210,21 @@ std::optional<std::string> ConsoleDesktop::PasswordFromInput() {
   return m_strInputPassword;
 }
 
-std::optional<std::string> ConsoleDesktop::EncryptPasswordFromTerminal() {
+Terminal* ConsoleDesktop::PasswordTerminal() {
   Terminal* terminal = OpenTerminal();
   if (terminal == nullptr) {
     WriteErrorLine(
         "quorvane-cli: no terminal to ask for the password on; use --password-file or "
         "--password-fd");
-    return std::nullopt;
+    return nullptr;
   }
   AnnounceFile(*terminal);
+  return terminal;
+}
+
+std::optional<std::string> ConsoleDesktop::EncryptPasswordFromTerminal() {
+  Terminal* terminal = PasswordTerminal();
+  if (terminal == nullptr) return std::nullopt;
   for (;;) {
     std::optional<std::string> password =
         terminal->ReadSecret(std::string(kEncryptPasswordLabel) + " ");
@@ -241,14 +247,8 @@ std::optional<std::string> ConsoleDesktop::EncryptPasswordFromTerminal() {
 }
 
 std::optional<std::string> ConsoleDesktop::DecryptPasswordFromTerminal() {
-  Terminal* terminal = OpenTerminal();
-  if (terminal == nullptr) {
-    WriteErrorLine(
-        "quorvane-cli: no terminal to ask for the password on; use --password-file or "
-        "--password-fd");
-    return std::nullopt;
-  }
-  AnnounceFile(*terminal);
+  Terminal* terminal = PasswordTerminal();
+  if (terminal == nullptr) return std::nullopt;
   for (;;) {
     std::optional<std::string> password =
         terminal->ReadSecret(std::string(kDecryptPasswordLabel) + " ");

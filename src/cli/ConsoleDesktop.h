@@ -55,6 +55,9 @@ class ConsoleDesktop : public Desktop {
   void AnnounceFile(Terminal& terminal);
   // The password from --password-file or --password-fd: read once, kept for every file.
   std::optional<std::string> PasswordFromInput();
+  // The terminal to ask a password on, with the file announced; nullptr (and a hint on stderr)
+  // when there is none.
+  Terminal* PasswordTerminal();
   std::optional<std::string> EncryptPasswordFromTerminal();
   std::optional<std::string> DecryptPasswordFromTerminal();
   bool DrawMeters() const;
